@@ -1,0 +1,346 @@
+#include "AlbumDocument.h"
+
+#include "Duration.h"
+#include "MediaClass.h"
+#include "MediaProbe.h"
+#include "Rounding.h"
+#include "StandardPictures.h"
+#include "Texts.h"
+#include "Thumbnails.h"
+#include "UserPrompts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QString text(const char16_t *utf16)
+{
+    return QString::fromUtf16(utf16);
+}
+} // namespace
+
+AlbumDocument::AlbumDocument(UserPrompts &prompts, QObject *parent)
+    : QObject(parent)
+    , m_prompts(prompts)
+{ }
+
+void AlbumDocument::setAlbumType(AlbumType type)
+{
+    m_albumType = type;
+    Q_EMIT propertiesChanged();
+}
+
+void AlbumDocument::setFilePath(const QString &path)
+{
+    m_filePath = path;
+    m_fileName = fileNameOf(path);
+    Q_EMIT propertiesChanged();
+}
+
+void AlbumDocument::setProperties(const AlbumProperties &properties)
+{
+    m_properties = properties;
+    Q_EMIT propertiesChanged();
+}
+
+void AlbumDocument::setModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    Q_EMIT modifiedChanged(modified);
+}
+
+void AlbumDocument::setCurrentObject(int index)
+{
+    m_currentObject = index;
+    Q_EMIT currentObjectChanged(index);
+}
+
+void AlbumDocument::updateObject(int index, const AlbumObject &object)
+{
+    AlbumObject &record = m_objects.at(size_t(index));
+    record = object;
+    record.durationCaption = FormatDuration(record.durationSeconds);
+    Q_EMIT objectChanged(index);
+}
+
+void AlbumDocument::setThumbnail(int index, const QImage &thumbnail)
+{
+    m_objects.at(size_t(index)).thumbnail = thumbnail;
+    Q_EMIT thumbnailChanged(index);
+}
+
+void AlbumDocument::appendObject(const AlbumObject &object)
+{
+    m_objects.push_back(object);
+    m_objects.back().durationCaption = FormatDuration(object.durationSeconds);
+    Q_EMIT objectInserted(objectCount() - 1);
+}
+
+void AlbumDocument::appendError(const QString &message)
+{
+    m_prompts.message(message, text(Texts::CaptionAppendError), UserPrompts::Buttons::Ok,
+        UserPrompts::Icon::Error);
+}
+
+void AlbumDocument::AddMediaFile(const QString &path, bool appendMode, int target)
+{
+    if (!m_outline.hasRoot()) {
+        appendError(text(Texts::NoAlbum));
+        return;
+    }
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return;
+    if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
+        appendError(text(Texts::CannotAddFile) + text(Texts::TwoLineBreaks) + path);
+        return;
+    }
+    const MediaClass c = ClassifyExtension(path);
+    if (pplMode() && c == MediaClass::WaveAudio) {
+        appendError(text(Texts::CannotAddType) + text(Texts::TwoLineBreaks) + path);
+        return;
+    }
+    m_accumulatedSizeKB += Rounding::kilobytes(info.size());
+
+    const MediaProbeResult probe = ProbeMedia(path);
+    if (appendMode)
+        appendToObject(target, path, int(c), probe);
+    else if (target == RootTarget)
+        addNewObject(path, int(c), probe);
+    else if (c == MediaClass::Photo)
+        addMember(target, path, probe);
+
+    RefreshTotals();
+    setModified(true);
+}
+
+void AlbumDocument::addNewObject(const QString &path, int mediaClass, const MediaProbeResult &probe)
+{
+    const QString name = fileNameOf(path);
+    const QString number = QString::number(m_outline.entryCount() + 1);
+    OutlineNode &entry = m_outline.root().add(number + u':' + name);
+    entry.add(number);
+
+    const int stillSeconds = m_properties.defaultStillSeconds;
+    AlbumObject record;
+    record.mainFile = path;
+    record.transition = m_properties.albumTransition;
+    QString outlineDuration;
+    QString kindLabel;
+    switch (MediaClass(mediaClass)) {
+    case MediaClass::Photo:
+        record.kind = ObjectKind::Still;
+        record.durationSeconds = QString::number(stillSeconds);
+        record.memberThumbnails = QStringList{path};
+        record.imageCaption = name;
+        record.thumbnail = MakePhotoThumbnail(path);
+        outlineDuration = FormatDuration(qint64(stillSeconds));
+        kindLabel = probe.probeKind + probe.description;
+        break;
+    case MediaClass::Video: {
+        const VideoProbeResult video = ProbeVideoAndThumbnail(path);
+        const double seconds = double(video.milliseconds) / 1000.0;
+        const QString lengthText = secondsText(seconds);
+        record.kind = ObjectKind::Video;
+        record.durationSeconds = lengthText == u"0" ? QString::number(stillSeconds) : lengthText;
+        record.imageCaption = name;
+        record.thumbnail = video.thumbnail;
+        outlineDuration = FormatDuration(Rounding::halfEven(seconds));
+        kindLabel = u"Movie" + probe.description;
+        break;
+    }
+    case MediaClass::CompressedAudio:
+    case MediaClass::WaveAudio:
+        record.kind = ObjectKind::Audio;
+        record.durationSeconds
+            = probe.lengthText == u"0" ? QString::number(stillSeconds) : probe.lengthText;
+        record.audioCaption = name;
+        record.thumbnail = StandardPictures::music();
+        outlineDuration
+            = FormatDuration(Rounding::halfEven(Rounding::parseDecimal(probe.lengthText)));
+        kindLabel = u"Audio" + probe.description;
+        break;
+    }
+    entry.add(outlineDuration);
+    entry.add(m_properties.albumTransition);
+    entry.add(kindLabel);
+    entry.add(path);
+    appendObject(record);
+}
+
+void AlbumDocument::addMemberEntry(
+    OutlineNode &entry, const QString &path, const QString &kindLabel)
+{
+    if (entry.children.size() <= AlbumOutline::PathField)
+        return;
+    auto &members = entry.children[AlbumOutline::PathField].children;
+    const QString number = QString::number(members.size() + 1);
+    OutlineNode &member
+        = entry.children[AlbumOutline::PathField].add(number + u':' + fileNameOf(path));
+    member.add(number);
+    member.add(FormatDuration(qint64(m_properties.defaultStillSeconds)));
+    member.add(m_properties.albumTransition);
+    member.add(kindLabel);
+    member.add(path);
+}
+
+void AlbumDocument::addMember(int object, const QString &path, const MediaProbeResult &probe)
+{
+    if (object < 0 || object >= objectCount() || object >= m_outline.entryCount())
+        return;
+    OutlineNode &entry = m_outline.entry(object);
+    const auto *members = AlbumOutline::members(entry);
+    const bool first = members && members->empty();
+    addMemberEntry(entry, path, u"Image" + probe.description);
+
+    AlbumObject record = m_objects[size_t(object)];
+    record.memberFiles.append(path);
+    record.memberThumbnails.append(path);
+    record.memberDurations.append(QString::number(m_properties.defaultStillSeconds));
+    record.memberSizesKB.append(QString::number(Rounding::kilobytes(FileSizeBytes(path))));
+    if (first)
+        record.thumbnail = MakePhotoThumbnail(path);
+    updateObject(object, record);
+    if (first)
+        Q_EMIT thumbnailChanged(object);
+}
+
+void AlbumDocument::appendToObject(
+    int object, const QString &path, int mediaClass, const MediaProbeResult &probe)
+{
+    const MediaClass c = MediaClass(mediaClass);
+    if (c == MediaClass::Video || object < 0 || object >= objectCount()
+        || object >= m_outline.entryCount())
+        return;
+    OutlineNode &entry = m_outline.entry(object);
+    AlbumObject record = m_objects[size_t(object)];
+    const QString name = fileNameOf(path);
+    record.memberFiles.append(path);
+    record.memberDurations.append(QString::number(m_properties.defaultStillSeconds));
+    record.memberSizesKB.append(QString::number(Rounding::kilobytes(FileSizeBytes(path))));
+    if (c == MediaClass::Photo) {
+        // The next renumbering restores the number-colon form of the text.
+        entry.text = name + u'-' + entry.text;
+        record.imageCaption = name;
+        record.kind = ObjectKind::AudioWithStill;
+        record.memberThumbnails.append(path);
+        record.thumbnail = MakePhotoThumbnail(path);
+    } else {
+        record.audioCaption = name;
+        record.kind = ObjectKind::StillWithAudio;
+        record.durationSeconds = probe.lengthText;
+    }
+    addMemberEntry(entry, path, probe.probeKind + probe.description);
+    updateObject(object, record);
+    if (c == MediaClass::Photo)
+        Q_EMIT thumbnailChanged(object);
+}
+
+void AlbumDocument::CheckLastObject()
+{
+    const int count = m_outline.entryCount();
+    if (count == 0)
+        return;
+    const OutlineNode &last = m_outline.entry(count - 1);
+    bool complete = last.children.size() == AlbumOutline::FieldCount && !last.text.isEmpty();
+    for (const OutlineNode &field : last.children)
+        complete = complete && !field.text.isEmpty();
+    if (complete) {
+        const QString kind = fromFirstColon(AlbumOutline::field(last, AlbumOutline::KindField));
+        complete = !kind.chopped(kind.isEmpty() ? 0 : 1).isEmpty();
+    }
+    if (!complete)
+        DropLastObject();
+}
+
+void AlbumDocument::DropLastObject()
+{
+    const int count = m_outline.entryCount();
+    if (count > 0) {
+        m_outline.removeEntry(count - 1);
+        if (objectCount() == count)
+            removeRecord(count - 1);
+        RefreshTotals();
+    }
+    m_prompts.message(text(Texts::DrmOrProblem), text(Texts::CaptionConfirm),
+        UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+}
+
+void AlbumDocument::removeRecord(int index)
+{
+    m_objects.erase(m_objects.begin() + index);
+    Q_EMIT objectRemoved(index);
+}
+
+void AlbumDocument::RemoveObjectAt(int index)
+{
+    if (index < 0 || index >= objectCount())
+        return;
+    if (index < m_outline.entryCount())
+        m_outline.removeEntry(index);
+    if (objectCount() == 1) {
+        m_objects.clear();
+        Q_EMIT objectRemoved(0);
+    } else {
+        removeRecord(index);
+        m_outline.renumber();
+    }
+    if (m_currentObject >= objectCount())
+        setCurrentObject(objectCount() - 1);
+    RefreshTotals();
+    Q_EMIT previewCleared();
+}
+
+void AlbumDocument::MoveObject(int from, int to)
+{
+    const int count = objectCount();
+    if (from < 0 || from >= count || to < 0 || to >= count || from == to)
+        return;
+    AlbumObject moved = std::move(m_objects[size_t(from)]);
+    m_objects.erase(m_objects.begin() + from);
+    m_objects.insert(m_objects.begin() + to, std::move(moved));
+    if (from < m_outline.entryCount() && to < m_outline.entryCount())
+        m_outline.moveEntry(from, to);
+    RenumberObjects();
+    Q_EMIT objectMoved(from, to);
+    setCurrentObject(to);
+}
+
+void AlbumDocument::RenumberObjects()
+{
+    m_outline.renumber();
+}
+
+void AlbumDocument::ClearAlbum(const QString &rootText)
+{
+    m_objects.clear();
+    m_outline.reset(rootText);
+    Q_EMIT albumCleared();
+    setCurrentObject(-1);
+}
+
+void AlbumDocument::RefreshTotals()
+{
+    double total = 0.0;
+    for (const AlbumObject &object : m_objects)
+        total += Rounding::parseDecimal(object.durationSeconds);
+    m_totalTimeText = u"Total Time: " + FormatDuration(Rounding::halfEven(total));
+    m_totalBackgroundMusicText = m_albumType == AlbumType::Music
+        ? QString()
+        : u"Total BG Music : " + FormatDuration(qint64(m_properties.backgroundMusicSeconds));
+    Q_EMIT totalsChanged();
+}
+
+bool AlbumDocument::DumpOutline(const QString &path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(outlineDumpText().toUtf8());
+    return file.commit();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "AlbumType.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// One object of the album, in album order. Durations are decimal texts kept
+// exactly as the probe or the user wrote them.
+struct AlbumObject
+{
+    ObjectKind kind = ObjectKind::None;
+    QString mainFile;
+    QString durationSeconds;
+    QString transition;
+    QString thumbnailFile;
+    QString mediaInfo;
+    QStringList memberFiles;
+    QStringList memberDurations;
+    QStringList memberSizesKB;
+    QStringList memberThumbnails;
+    bool repeatMembers = false;
+    int currentMember = 0;
+    QString imageCaption;
+    QString audioCaption;
+    QString durationCaption;
+
+    // The picture the views show; it is not part of any album file.
+    QImage thumbnail;
+};
+
+struct BackgroundMusicEntry
+{
+    QString musicFile;
+    // "HH:MM:SS", or "DEVICE" for a player file that could not be probed.
+    QString durationText;
+    // "PC" or "Device".
+    QString source;
+};
+
+// Transition names and the display style number each selects.
+namespace Transitions {
+inline constexpr char16_t AlphaBlend[] = u"ALPHABLEND";
+inline constexpr char16_t HorizontalWipe[] = u"HORIZONTALWIPE";
+inline constexpr char16_t VerticalWipe[] = u"VERTICALWIPE";
+
+// Any name but the three known ones is stored as "ALPHABLEND".
+QString normalized(const QString &name);
+int displayStyle(const QString &name);
+} // namespace Transitions

@@ -1,0 +1,99 @@
+#include "StandardPictures.h"
+
+#include "Thumbnails.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+// Drawn with shapes only, so that no font is needed (the pictures are made
+// in headless tools too).
+QImage canvas(QColor background)
+{
+    QImage image(ThumbnailSize, QImage::Format_RGB32);
+    image.fill(background);
+    return image;
+}
+
+QImage drawMusic()
+{
+    QImage image = canvas(QColor(231, 201, 164));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(58, 102, 141));
+    p.drawEllipse(QRectF(38, 62, 20, 15));
+    p.drawEllipse(QRectF(72, 56, 20, 15));
+    p.drawRect(QRectF(53, 24, 5, 46));
+    p.drawRect(QRectF(87, 18, 5, 46));
+    QPainterPath beam;
+    beam.moveTo(53, 24);
+    beam.lineTo(92, 18);
+    beam.lineTo(92, 28);
+    beam.lineTo(53, 34);
+    beam.closeSubpath();
+    p.drawPath(beam);
+    return image;
+}
+
+QImage drawUnplayableVideo()
+{
+    QImage image = canvas(QColor(64, 64, 64));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(24, 24, 24));
+    p.drawRect(QRectF(20, 14, 88, 72));
+    p.setBrush(QColor(200, 200, 200));
+    for (int i = 0; i < 6; ++i) {
+        p.drawRect(QRectF(24 + i * 14, 17, 8, 6));
+        p.drawRect(QRectF(24 + i * 14, 77, 8, 6));
+    }
+    p.setPen(QPen(QColor(220, 60, 60), 6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(46, 34), QPointF(82, 66));
+    p.drawLine(QPointF(82, 34), QPointF(46, 66));
+    return image;
+}
+
+QImage drawAlbumLink()
+{
+    QImage image = canvas(QColor(246, 241, 234));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(89, 122, 175), 2));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRect(QRectF(40, 20, 52, 40));
+    p.drawRect(QRectF(34, 28, 52, 40));
+    p.setBrush(QColor(140, 234, 199));
+    p.drawRect(QRectF(28, 36, 52, 40));
+    p.setPen(QPen(QColor(58, 102, 141), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(88, 82), QPointF(104, 66));
+    p.drawLine(QPointF(104, 66), QPointF(94, 66));
+    p.drawLine(QPointF(104, 66), QPointF(104, 76));
+    return image;
+}
+
+} // namespace
+
+namespace StandardPictures {
+
+QImage music()
+{
+    static const QImage image = drawMusic();
+    return image;
+}
+
+QImage unplayableVideo()
+{
+    static const QImage image = drawUnplayableVideo();
+    return image;
+}
+
+QImage albumLink()
+{
+    static const QImage image = drawAlbumLink();
+    return image;
+}
+
+} // namespace StandardPictures

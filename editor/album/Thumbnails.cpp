@@ -1,0 +1,131 @@
+#include "Thumbnails.h"
+
+#include "FfmpegInput.h"
+#include "JpegCodec.h"
+#include "MappedFile.h"
+#include "StandardPictures.h"
+
+#include <QImageReader>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libswscale/swscale.h>
+}
+
+namespace {
+
+QImage stretched(const QImage &picture)
+{
+    if (picture.isNull())
+        return {};
+    return picture.scaled(ThumbnailSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage jpegThumbnail(const uchar *data, qsizetype size)
+{
+    return stretched(JpegCodec::decode(data, size, ThumbnailSize));
+}
+
+// Owns what decoding one frame needs.
+struct FrameDecoder
+{
+    AVCodecContext *codec = nullptr;
+    AVPacket *packet = av_packet_alloc();
+    AVFrame *frame = av_frame_alloc();
+
+    ~FrameDecoder()
+    {
+        av_frame_free(&frame);
+        av_packet_free(&packet);
+        avcodec_free_context(&codec);
+    }
+};
+
+QImage frameToThumbnail(const AVFrame *frame)
+{
+    SwsContext *sws = sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format),
+        ThumbnailSize.width(), ThumbnailSize.height(), AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr,
+        nullptr, nullptr);
+    if (!sws)
+        return {};
+    QImage image(ThumbnailSize, QImage::Format_RGB32);
+    uint8_t *planes[1] = {image.bits()};
+    const int strides[1] = {int(image.bytesPerLine())};
+    sws_scale(sws, frame->data, frame->linesize, 0, frame->height, planes, strides);
+    sws_freeContext(sws);
+    return image;
+}
+
+QImage firstFrame(AVFormatContext *ctx)
+{
+    const AVCodec *decoder = nullptr;
+    const int index = av_find_best_stream(ctx, AVMEDIA_TYPE_VIDEO, -1, -1, &decoder, 0);
+    if (index < 0 || !decoder)
+        return {};
+    FrameDecoder d;
+    d.codec = avcodec_alloc_context3(decoder);
+    if (!d.codec || !d.packet || !d.frame
+        || avcodec_parameters_to_context(d.codec, ctx->streams[index]->codecpar) < 0
+        || avcodec_open2(d.codec, decoder, nullptr) < 0)
+        return {};
+    bool flushed = false;
+    while (true) {
+        const int got = avcodec_receive_frame(d.codec, d.frame);
+        if (got == 0)
+            return frameToThumbnail(d.frame);
+        if (got != AVERROR(EAGAIN) || flushed)
+            return {};
+        if (av_read_frame(ctx, d.packet) < 0) {
+            avcodec_send_packet(d.codec, nullptr);
+            flushed = true;
+            continue;
+        }
+        if (d.packet->stream_index == index)
+            avcodec_send_packet(d.codec, d.packet);
+        av_packet_unref(d.packet);
+    }
+}
+
+} // namespace
+
+QImage MakePhotoThumbnail(const QString &path)
+{
+    QImage thumbnail;
+    {
+        const MappedFile file(path);
+        if (file.isValid() && JpegCodec::looksLikeJpeg(file.data(), file.size()))
+            thumbnail = jpegThumbnail(file.data(), file.size());
+    }
+    if (thumbnail.isNull()) {
+        QImageReader reader(path);
+        const QSize size = reader.size();
+        if (size.isValid())
+            reader.setScaledSize(size.scaled(ThumbnailSize, Qt::KeepAspectRatioByExpanding));
+        thumbnail = stretched(reader.read());
+    }
+    return thumbnail.isNull() ? StandardPictures::unplayableVideo() : thumbnail;
+}
+
+QImage thumbnailFromJpegData(const QByteArray &jpeg)
+{
+    return jpegThumbnail(reinterpret_cast<const uchar *>(jpeg.constData()), jpeg.size());
+}
+
+VideoProbeResult ProbeVideoAndThumbnail(const QString &path)
+{
+    if (path.contains(u".jpg", Qt::CaseInsensitive))
+        return {0, MakePhotoThumbnail(path)};
+    FfmpegInput input(path);
+    if (!input.isOpen())
+        return {0, StandardPictures::unplayableVideo()};
+    AVFormatContext *ctx = input.context();
+    VideoProbeResult result;
+    if (ctx->duration != AV_NOPTS_VALUE && ctx->duration > 0)
+        result.milliseconds = ctx->duration / 1000;
+    result.thumbnail = firstFrame(ctx);
+    if (result.thumbnail.isNull())
+        result.thumbnail = StandardPictures::unplayableVideo();
+    return result;
+}

@@ -1,0 +1,29 @@
+#include "TestMedia.h"
+
+#include <QFile>
+#include <QTest>
+
+QString testMedia(const char *name)
+{
+    return QStringLiteral(QUILLAN_TEST_MEDIA_DIR "/") + QString::fromUtf8(name);
+}
+
+QString programFolder()
+{
+    return QStringLiteral(QUILLAN_BIN_DIR "/");
+}
+
+MediaCopies::MediaCopies()
+{
+    if (!m_dir.isValid())
+        qFatal("cannot create a temporary folder");
+}
+
+QString MediaCopies::copy(const char *name, const QString &as)
+{
+    const QString target = m_dir.filePath(as.isEmpty() ? QString::fromUtf8(name) : as);
+    QFile::remove(target);
+    if (!QFile::copy(testMedia(name), target))
+        qFatal("cannot copy test media %s", name);
+    return target;
+}

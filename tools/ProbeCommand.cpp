@@ -1,0 +1,59 @@
+#include "ProbeCommand.h"
+
+#include "Duration.h"
+#include "MediaClass.h"
+#include "MediaProbe.h"
+
+#include <cstdio>
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+} // namespace
+
+int runProbeCommand(const QStringList &arguments)
+{
+    QStringList files = arguments;
+    const bool json = files.removeAll(u"--json"_s) > 0;
+    if (files.isEmpty()) {
+        print(stderr, u"usage: quillan-tool probe [--json] FILE...\n"_s);
+        return 2;
+    }
+    int exitCode = 0;
+    QJsonArray results;
+    for (const QString &file : std::as_const(files)) {
+        if (!QFileInfo(file).isFile()) {
+            print(stderr, u"quillan-tool: no such file: "_s + file + u'\n');
+            exitCode = 1;
+            continue;
+        }
+        const MediaProbeResult probe = ProbeMedia(file);
+        const QString mediaClass = QString::number(int(ClassifyExtension(file)));
+        const QString duration = FormatDuration(probe.lengthText);
+        if (json) {
+            results.append(QJsonObject{{u"file"_s, file}, {u"class"_s, mediaClass.toInt()},
+                {u"lengthText"_s, probe.lengthText}, {u"duration"_s, duration},
+                {u"probeKind"_s, probe.probeKind}, {u"description"_s, probe.description}});
+            continue;
+        }
+        print(stdout,
+            file + u"\n  class: "_s + mediaClass + u"\n  lengthText: "_s + probe.lengthText
+                + u"\n  duration: "_s + duration + u"\n  probeKind: "_s + probe.probeKind
+                + u"\n  description: "_s + probe.description + u'\n');
+    }
+    if (json)
+        print(stdout, QString::fromUtf8(QJsonDocument(results).toJson(QJsonDocument::Indented)));
+    return exitCode;
+}
