@@ -53,8 +53,8 @@ void probeFfprobe(benchmark::State &state)
     for (auto _ : state) {
         for (const QString &file : std::as_const(g_media)) {
             QProcess ffprobe;
-            ffprobe.start(u"ffprobe"_s, {u"-v"_s, u"quiet"_s, u"-show_streams"_s,
-                                         u"-show_format"_s, file});
+            ffprobe.start(
+                u"ffprobe"_s, {u"-v"_s, u"quiet"_s, u"-show_streams"_s, u"-show_format"_s, file});
             ffprobe.waitForFinished();
             benchmark::DoNotOptimize(ffprobe.readAllStandardOutput());
         }
@@ -91,8 +91,8 @@ int main(int argc, char **argv)
     g_smooth = filesIn(QString::fromLocal8Bit(argv[2]), {u"large.jpg"_s});
     // The media a user adds: photos, sound and video, not the broken files.
     g_media = filesIn(QString::fromLocal8Bit(argv[2]),
-                      {u"color.jpg"_s, u"grey.jpg"_s, u"large.jpg"_s, u"*.wav"_s, u"*.mp3"_s,
-                       u"*.wma"_s, u"clip.*"_s, u"silent.avi"_s});
+        {u"color.jpg"_s, u"grey.jpg"_s, u"large.jpg"_s, u"*.wav"_s, u"*.mp3"_s, u"*.wma"_s,
+            u"clip.*"_s, u"silent.avi"_s});
     if (g_grainy.isEmpty() || g_smooth.isEmpty() || g_media.isEmpty()) {
         std::fprintf(stderr, "bench_media: no photos or media found\n");
         return 2;

@@ -1,5 +1,6 @@
 #include "MediaProbe.h"
 
+#include "AlbumLog.h"
 #include "Duration.h"
 #include "FfmpegInput.h"
 #include "JpegCodec.h"
@@ -64,8 +65,10 @@ QString kindFor(size_t streamCount, const QString &lengthText)
 void probeJpeg(const MappedFile &file, MediaProbeResult &result)
 {
     const auto header = JpegCodec::readHeader(file.data(), file.size());
-    if (!header)
+    if (!header) {
+        qCDebug(lcAlbum) << "probe: libjpeg rejects the JPEG header";
         return;
+    }
     result.description
         = u": " + pictureDetails(header->width, header->height, header->components == 1 ? 8 : 24);
     result.probeKind = kindFor(1, result.lengthText);
@@ -86,8 +89,10 @@ MediaProbeResult ProbeMedia(const QString &path)
         }
     }
     const FfmpegInput input(path);
-    if (!input.isOpen())
+    if (!input.isOpen()) {
+        qCDebug(lcAlbum) << "probe: FFmpeg cannot open" << path;
         return result;
+    }
     const AVFormatContext *ctx = input.context();
     std::vector<const AVStream *> streams;
     for (unsigned i = 0; i < ctx->nb_streams; ++i) {

@@ -1,5 +1,6 @@
 #include "Thumbnails.h"
 
+#include "AlbumLog.h"
 #include "FfmpegInput.h"
 #include "JpegCodec.h"
 #include "MappedFile.h"
@@ -105,7 +106,11 @@ QImage MakePhotoThumbnail(const QString &path)
             reader.setScaledSize(size.scaled(ThumbnailSize, Qt::KeepAspectRatioByExpanding));
         thumbnail = stretched(reader.read());
     }
-    return thumbnail.isNull() ? StandardPictures::unplayableVideo() : thumbnail;
+    if (thumbnail.isNull()) {
+        qCDebug(lcAlbum) << "thumbnail: cannot decode" << path;
+        return StandardPictures::unplayableVideo();
+    }
+    return thumbnail;
 }
 
 QImage thumbnailFromJpegData(const QByteArray &jpeg)
@@ -118,8 +123,10 @@ VideoProbeResult ProbeVideoAndThumbnail(const QString &path)
     if (path.contains(u".jpg", Qt::CaseInsensitive))
         return {0, MakePhotoThumbnail(path)};
     FfmpegInput input(path);
-    if (!input.isOpen())
+    if (!input.isOpen()) {
+        qCDebug(lcAlbum) << "video probe: FFmpeg cannot open" << path;
         return {0, StandardPictures::unplayableVideo()};
+    }
     AVFormatContext *ctx = input.context();
     VideoProbeResult result;
     if (ctx->duration != AV_NOPTS_VALUE && ctx->duration > 0)

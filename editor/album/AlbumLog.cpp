@@ -1,0 +1,3 @@
+#include "AlbumLog.h"
+
+Q_LOGGING_CATEGORY(lcAlbum, "quillan.album", QtWarningMsg)

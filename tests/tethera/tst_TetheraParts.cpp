@@ -1,0 +1,115 @@
+// The connector's building blocks where a fault would not show in a whole
+// run: the authentication code against an independent HMAC, the GUID byte
+// layout, UTF-16 texts, profile files and mount paths.
+
+#include "Connector.h"
+#include "DeviceCommand.h"
+#include "IniFile.h"
+#include "SecureChannel.h"
+#include "SysfsDeviceManager.h"
+#include "Utf16.h"
+
+#include <QFile>
+#include <QMessageAuthenticationCode>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestTetheraParts : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void codeIsHmacSha256CutTo8Bytes()
+    {
+        const std::vector<uint8_t> key = {'s', 'e', 'c', 'r', 'e', 't', 0x00, 0xff};
+        const auto guid = DeviceCommands::identifier(DeviceCommand::RefreshFolder);
+        std::vector<uint8_t> data(536, 0);
+        data[0] = 'x';
+        QByteArray message(reinterpret_cast<const char *>(guid.data()), 16);
+        message += QByteArray::fromHex("18020000"); // 536, little-endian
+        message += QByteArray(reinterpret_cast<const char *>(data.data()), 536);
+        const QByteArray expected = QMessageAuthenticationCode::hash(message,
+            QByteArray(reinterpret_cast<const char *>(key.data()), qsizetype(key.size())),
+            QCryptographicHash::Sha256)
+                                        .left(8);
+        const auto mac = SecureChannel::computeWithKey(key, guid, data);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(mac.data()), 8), expected);
+        // The compiled-in key gives another code, and any change of data too.
+        QVERIFY(SecureChannel::compute(guid, data) != mac);
+        data[535] = 1;
+        QVERIFY(SecureChannel::computeWithKey(key, guid, data) != mac);
+    }
+
+    void identifiersUseTheGuidMemoryLayout()
+    {
+        const auto bytes = DeviceCommands::identifier(DeviceCommand::RefreshMusic);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(bytes.data()), 16).toHex(),
+            QByteArray("1654d38bd372f24ba5d88043298c2eb8"));
+        for (auto command :
+            {DeviceCommand::RefreshMusic, DeviceCommand::DriveQuery, DeviceCommand::RefreshFolder})
+            QCOMPARE(DeviceCommands::textOf(DeviceCommands::identifier(command)),
+                DeviceCommands::identifierText(command));
+    }
+
+    void utf16Texts()
+    {
+        const std::string text = "/media/Ünï 音楽 \xF0\x9F\x8E\xB5";
+        const std::vector<uint8_t> bytes = Utf16::encode(text);
+        QCOMPARE(bytes.size(), size_t((14 + 2 + 1) * 2)); // 14 units, a surrogate pair, the zero
+        QCOMPARE(bytes[bytes.size() - 2], 0);
+        QCOMPARE(Utf16::decode(bytes.data(), bytes.size()), text);
+        QCOMPARE(QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.data())),
+            QString::fromStdString(text));
+        // Reading stops at the terminator, or at the end of the block.
+        const uint8_t block[] = {'E', 0, ':', 0, 0, 0, 'x', 0};
+        QCOMPARE(Utf16::decode(block, sizeof block), std::string("E:"));
+        QCOMPARE(Utf16::decode(block, 3), std::string("E"));
+    }
+
+    void splitsArguments()
+    {
+        using V = std::vector<std::string>;
+        QVERIFY(Connector::splitArguments({"-REFRESHMUSIC "}) == V{"-REFRESHMUSIC"});
+        QVERIFY(Connector::splitArguments({"  -A", "b  c"}) == V({"-A", "b", "c"}));
+        QVERIFY(Connector::splitArguments({"a\tb"}) == V{"a\tb"});
+        QVERIFY(Connector::splitArguments({}).empty());
+        // No limit of ten arguments or nineteen characters.
+        V many(12, std::string(40, 'f'));
+        QVERIFY(Connector::splitArguments(many) == many);
+    }
+
+    void readsProfilesAsWindowsDoes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"p.ini"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "; comment\n[Configuration]\r\n  DEVICENAMES  =  \"A;B\"  \r\nDeviceNames=second\n"
+            "[Device1]\nName=x ; note\nSendResult=-5\nBad=\n");
+        file.close();
+        const std::string p = path.toStdString();
+        const IniFile keep = IniFile::load(p);
+        QCOMPARE(keep.value("configuration", "devicenames", "?"), std::string("A;B"));
+        QCOMPARE(keep.value("Device1", "Name", "?"), std::string("x ; note"));
+        const IniFile strip = IniFile::load(p, IniFile::InlineComments::Strip);
+        QCOMPARE(strip.value("Device1", "Name", "?"), std::string("x"));
+        QCOMPARE(strip.number("Device1", "SendResult", 0), -5L);
+        QCOMPARE(strip.number("Device1", "Bad", 7), 7L);
+        QVERIFY(!strip.value("Nowhere", "Name"));
+        QVERIFY(!IniFile::load(p + "-missing").hasSection("Configuration"));
+    }
+
+    void unescapesMountPaths()
+    {
+        QCOMPARE(SysfsDeviceManager::unescapeMountPath("/media/My\\040Player\\011x\\134y"),
+            std::string("/media/My Player\tx\\y"));
+        QCOMPARE(SysfsDeviceManager::unescapeMountPath("/a\\04"), std::string("/a\\04"));
+        QCOMPARE(SysfsDeviceManager::unescapeMountPath("/a\\9xx"), std::string("/a\\9xx"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTetheraParts)
+#include "tst_TetheraParts.moc"
