@@ -74,11 +74,17 @@ void AlbumDocument::setThumbnail(int index, const QImage &thumbnail)
     Q_EMIT thumbnailChanged(index);
 }
 
-void AlbumDocument::appendObject(const AlbumObject &object)
+void AlbumDocument::pushObject(const AlbumObject &object)
 {
     m_objects.push_back(object);
     m_objects.back().durationCaption = FormatDuration(object.durationSeconds);
     Q_EMIT objectInserted(objectCount() - 1);
+}
+
+void AlbumDocument::appendObject(const AlbumObject &object, OutlineNode entry)
+{
+    m_outline.root().children.push_back(std::move(entry));
+    pushObject(object);
 }
 
 void AlbumDocument::appendError(const QString &message)
@@ -170,7 +176,7 @@ void AlbumDocument::addNewObject(const QString &path, int mediaClass, const Medi
     entry.add(m_properties.albumTransition);
     entry.add(kindLabel);
     entry.add(path);
-    appendObject(record);
+    pushObject(record);
 }
 
 void AlbumDocument::addMemberEntry(
@@ -334,6 +340,48 @@ void AlbumDocument::RefreshTotals()
         ? QString()
         : u"Total BG Music : " + FormatDuration(qint64(m_properties.backgroundMusicSeconds));
     Q_EMIT totalsChanged();
+}
+
+void AlbumDocument::AddBackgroundMusic(const QString &path)
+{
+    const MediaProbeResult probe = ProbeMedia(path);
+    if (probe.lengthText == u"0") {
+        m_prompts.message(text(Texts::DrmOrProblem) + text(Texts::TwoLineBreaks) + path,
+            text(Texts::CaptionConfirm), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+        return;
+    }
+    m_properties.backgroundMusic.push_back(
+        {path, FormatDuration(probe.lengthText), QStringLiteral("PC")});
+    m_properties.backgroundMusicSeconds += int(Rounding::parseDecimal(probe.lengthText));
+    Q_EMIT propertiesChanged();
+    setModified(true);
+    RefreshTotals();
+}
+
+void AlbumDocument::SelectTransitionByName(const QString &name)
+{
+    QString chosen = text(Transitions::AlphaBlend);
+    for (const char16_t *candidate :
+        {Transitions::AlphaBlend, Transitions::HorizontalWipe, Transitions::VerticalWipe}) {
+        if (name.contains(text(candidate), Qt::CaseInsensitive)) {
+            chosen = text(candidate);
+            break;
+        }
+    }
+    m_properties.albumTransition = chosen;
+    Q_EMIT propertiesChanged();
+}
+
+void AlbumDocument::ApplyAlbumTransition()
+{
+    const QString &name = m_properties.albumTransition;
+    for (int i = 0; i < objectCount(); ++i) {
+        m_objects[size_t(i)].transition = name;
+        if (i < m_outline.entryCount())
+            AlbumOutline::setField(m_outline.entry(i), AlbumOutline::TransitionField, name);
+        Q_EMIT objectChanged(i);
+    }
+    setModified(true);
 }
 
 bool AlbumDocument::DumpOutline(const QString &path) const

@@ -78,9 +78,8 @@ public:
     // Replaces a record; its duration caption follows its duration.
     void updateObject(int index, const AlbumObject &object);
     void setThumbnail(int index, const QImage &thumbnail);
-    // Appends a record built elsewhere (the readers); its outline entry is
-    // the caller's to add.
-    void appendObject(const AlbumObject &object);
+    // Appends a record built elsewhere (the readers) with its outline entry.
+    void appendObject(const AlbumObject &object, OutlineNode entry);
     AlbumOutline &outline() { return m_outline; }
     const AlbumOutline &outline() const { return m_outline; }
 
@@ -97,6 +96,17 @@ public:
     void ClearAlbum(const QString &rootText);
     void RefreshTotals();
     QString outlineDumpText() const { return m_outline.dump(); }
+
+    // Probes the file and appends it to the background music, or reports it
+    // when its length cannot be measured.
+    void AddBackgroundMusic(const QString &path);
+    // The first of the three transition names that `name` contains
+    // (ALPHABLEND when none) becomes the album transition.
+    void SelectTransitionByName(const QString &name);
+    // Every object and outline entry takes the album transition.
+    void ApplyAlbumTransition();
+
+    UserPrompts &prompts() const { return m_prompts; }
     bool DumpOutline(const QString &path) const;
 
 Q_SIGNALS:
@@ -121,6 +131,7 @@ private:
         int object, const QString &path, int mediaClass, const MediaProbeResult &probe);
     void addMemberEntry(OutlineNode &entry, const QString &path, const QString &kindLabel);
     void removeRecord(int index);
+    void pushObject(const AlbumObject &object);
 
     UserPrompts &m_prompts;
     std::vector<AlbumObject> m_objects;

@@ -16,6 +16,10 @@ inline constexpr char16_t DrmOrProblem[]
     = u"This file is DRM file or has any problem.\r\nTo use the DRM file in album, the file "
       u"should be added after transfering to the device.";
 
+// Reading an album file that is unreadable or malformed.
+inline constexpr char16_t UnreadableAlbum[] = u"The album file can not be read.";
+inline constexpr char16_t ConvertError[] = u"Convert Error";
+
 inline constexpr char16_t LibraryMissing[] = u" 을 찾을 수 없습니다!";
 inline constexpr char16_t NoInformation[] = u"정보없음";
 

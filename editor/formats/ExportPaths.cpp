@@ -1,0 +1,56 @@
+#include "ExportPaths.h"
+
+#include "MediaClass.h"
+#include "UrlCoding.h"
+
+#include <QStringList>
+
+using namespace Qt::Literals::StringLiterals;
+
+ExportFolder exportFolderOf(const QString &path)
+{
+    static const QStringList music{u".wav"_s, u".mp3"_s, u".wma"_s, u".mid"_s};
+    static const QStringList movie{
+        u".avi"_s, u".mpg"_s, u".mpeg"_s, u".mov"_s, u".asf"_s, u".asx"_s, u".wmv"_s, u".dat"_s};
+    const QString ext = fileExtension(path).toLower();
+    if (ext == u".jpg")
+        return ExportFolder::Photos;
+    if (music.contains(ext))
+        return ExportFolder::Music;
+    if (movie.contains(ext))
+        return ExportFolder::Movie;
+    return ExportFolder::None;
+}
+
+QString ExportPath(const QString &path)
+{
+    const QString name = UrlEncode(fileNameOf(path));
+    switch (exportFolderOf(path)) {
+    case ExportFolder::Photos:
+        return u"../Photos/"_s + name;
+    case ExportFolder::Music:
+        return u"../Music/"_s + name;
+    case ExportFolder::Movie:
+        return u"../Movie/"_s + name;
+    case ExportFolder::None:
+        break;
+    }
+    return name;
+}
+
+QString ExportPlaylistPath(const QString &path)
+{
+    // Paths are UTF-8 throughout, so the code page conversion is the identity.
+    const QString name = fileNameOf(path);
+    switch (exportFolderOf(path)) {
+    case ExportFolder::Photos:
+        return u"System\\Photos\\"_s + name;
+    case ExportFolder::Music:
+        return u"System\\Music\\"_s + name;
+    case ExportFolder::Movie:
+        return u"System\\Movie\\"_s + name;
+    case ExportFolder::None:
+        break;
+    }
+    return {};
+}

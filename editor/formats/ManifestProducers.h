@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+class AlbumDocument;
+class ManifestWriter;
+
+// Feed an image or music album into the writer, as saved (stored paths) or
+// as exported (relative escaped paths, rights text). Nothing is fed when an
+// object cannot be produced whole: the reason comes back instead, so that a
+// good file is never replaced by a shortened one.
+std::optional<QString> BuildSaveManifest(ManifestWriter &writer, const AlbumDocument &album);
+std::optional<QString> BuildExportManifest(ManifestWriter &writer, const AlbumDocument &album);

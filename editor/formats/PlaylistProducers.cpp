@@ -1,0 +1,53 @@
+#include "PlaylistProducers.h"
+
+#include "AlbumDocument.h"
+#include "ExportPaths.h"
+#include "PlaylistWriter.h"
+
+#include <QFile>
+
+namespace {
+
+std::optional<QString> build(const AlbumDocument &album, const QString &path, bool exporting)
+{
+    const auto file
+        = [exporting](const QString &p) { return exporting ? ExportPlaylistPath(p) : p; };
+    PlaylistWriter writer;
+    writer.BeginPlaylist();
+    for (const BackgroundMusicEntry &music : album.properties().backgroundMusic) {
+        if (!exporting && music.source.contains(u"Dev", Qt::CaseInsensitive))
+            continue;
+        writer.WritePlaylistEntry(
+            false, PlaylistWriter::MusicTrack, {file(music.musicFile)}, {}, {});
+    }
+    for (int i = 0; i < album.objectCount(); ++i) {
+        const AlbumObject &o = album.object(i);
+        if (o.kind == ObjectKind::Still)
+            writer.WritePlaylistEntry(
+                true, PlaylistWriter::Photo, {file(o.mainFile)}, o.durationSeconds, o.transition);
+        else if (o.kind == ObjectKind::StillWithAudio && !o.memberFiles.isEmpty())
+            writer.WritePlaylistEntry(true, PlaylistWriter::PhotoWithSound,
+                {file(o.mainFile), file(o.memberFiles[0])}, o.durationSeconds, o.transition);
+    }
+    const auto error = writer.FinishPlaylist(path);
+    writer.EndPlaylist();
+    return error;
+}
+
+} // namespace
+
+std::optional<QString> BuildSavePlaylist(const AlbumDocument &album, const QString &path)
+{
+    return build(album, path, false);
+}
+
+std::optional<QString> BuildExportPlaylist(const AlbumDocument &album, const QString &path)
+{
+    const auto error = build(album, path, true);
+    // Whatever the target held before, the playlist ends as a plain file.
+    if (!error)
+        QFile::setPermissions(path,
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                | QFileDevice::ReadOther);
+    return error;
+}

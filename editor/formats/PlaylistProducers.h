@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+
+class AlbumDocument;
+
+// Write a PPL album to path, as saved (stored paths, tracks from a player
+// left out) or as exported (paths relative to the export root, every
+// track). The error text when the file could not be written.
+std::optional<QString> BuildSavePlaylist(const AlbumDocument &album, const QString &path);
+std::optional<QString> BuildExportPlaylist(const AlbumDocument &album, const QString &path);

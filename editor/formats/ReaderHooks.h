@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+// What the window does while an album file is read: show the progress text
+// ("42%") and let pending events run. Empty hooks do nothing.
+struct ReaderHooks
+{
+    std::function<void(const QString &)> progress;
+    std::function<void()> processEvents;
+
+    void reportProgress(qsizetype done, qsizetype total) const;
+};

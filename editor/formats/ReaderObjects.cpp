@@ -1,0 +1,41 @@
+#include "ReaderObjects.h"
+
+#include "Duration.h"
+#include "MediaClass.h"
+#include "MediaProbe.h"
+#include "Rounding.h"
+
+namespace ReaderObjects {
+
+OutlineNode entry(const QString &text, int number, const QString &durationSeconds,
+    const QString &transition, const QString &kindLabel, const QString &path)
+{
+    OutlineNode node{text, {}};
+    node.add(QString::number(number));
+    node.add(FormatDuration(durationSeconds));
+    node.add(transition);
+    node.add(kindLabel);
+    node.add(path);
+    return node;
+}
+
+void addMember(OutlineNode &objectEntry, const QString &path, const QString &durationSeconds,
+    const QString &transition, const QString &prefix)
+{
+    auto *members = AlbumOutline::members(objectEntry);
+    if (!members)
+        return;
+    const int k = int(members->size()) + 1;
+    const MediaProbeResult probe = ProbeMedia(path);
+    members->push_back(entry(QString::number(k) + u':' + fileNameOf(path), k, durationSeconds,
+        transition, (prefix.isEmpty() ? probe.probeKind : prefix) + probe.description, path));
+}
+
+QString durationOr(const QString &text, int fallbackSeconds)
+{
+    bool ok = false;
+    Rounding::parseDecimal(text, &ok);
+    return ok ? text.trimmed() : QString::number(fallbackSeconds);
+}
+
+} // namespace ReaderObjects

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "AlbumObject.h"
+#include "AlbumOutline.h"
+
+// Pieces both album readers build objects from.
+namespace ReaderObjects {
+
+// An outline entry "text" with its five field nodes.
+OutlineNode entry(const QString &text, int number, const QString &durationSeconds,
+    const QString &transition, const QString &kindLabel, const QString &path);
+
+// A member entry "k:name" below field node 4, with its five field nodes; the
+// kind label is the member's probe kind (or `prefix`) and description.
+void addMember(OutlineNode &entry, const QString &path, const QString &durationSeconds,
+    const QString &transition, const QString &prefix = {});
+
+// A duration text if it is a number, else the fallback seconds.
+QString durationOr(const QString &text, int fallbackSeconds);
+
+} // namespace ReaderObjects
