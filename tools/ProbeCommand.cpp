@@ -1,5 +1,6 @@
 #include "ProbeCommand.h"
 
+#include "ConsolePrompts.h"
 #include "Duration.h"
 #include "MediaClass.h"
 #include "MediaProbe.h"
@@ -14,28 +15,19 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-void print(FILE *stream, const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
-}
-
-} // namespace
-
 int runProbeCommand(const QStringList &arguments)
 {
     QStringList files = arguments;
     const bool json = files.removeAll(u"--json"_s) > 0;
     if (files.isEmpty()) {
-        print(stderr, u"usage: quillan-tool probe [--json] FILE...\n"_s);
+        printText(stderr, u"usage: quillan-tool probe [--json] FILE...\n"_s);
         return 2;
     }
     int exitCode = 0;
     QJsonArray results;
     for (const QString &file : std::as_const(files)) {
         if (!QFileInfo(file).isFile()) {
-            print(stderr, u"quillan-tool: no such file: "_s + file + u'\n');
+            printText(stderr, u"quillan-tool: no such file: "_s + file + u'\n');
             exitCode = 1;
             continue;
         }
@@ -48,12 +40,13 @@ int runProbeCommand(const QStringList &arguments)
                 {u"probeKind"_s, probe.probeKind}, {u"description"_s, probe.description}});
             continue;
         }
-        print(stdout,
+        printText(stdout,
             file + u"\n  class: "_s + mediaClass + u"\n  lengthText: "_s + probe.lengthText
                 + u"\n  duration: "_s + duration + u"\n  probeKind: "_s + probe.probeKind
                 + u"\n  description: "_s + probe.description + u'\n');
     }
     if (json)
-        print(stdout, QString::fromUtf8(QJsonDocument(results).toJson(QJsonDocument::Indented)));
+        printText(
+            stdout, QString::fromUtf8(QJsonDocument(results).toJson(QJsonDocument::Indented)));
     return exitCode;
 }

@@ -1,5 +1,6 @@
 // quillan-tool: the album core from the command line, for scripts and tests.
 
+#include "AlbumCommands.h"
 #include "ProbeCommand.h"
 
 #include <cstdio>
@@ -16,6 +17,14 @@ int main(int argc, char *argv[])
     const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
     if (command == u"probe")
         return runProbeCommand(arguments);
-    std::fputs("usage: quillan-tool probe [--json] FILE...\n", stderr);
+    if (command == u"dump")
+        return runDumpCommand(arguments);
+    if (command == u"new")
+        return runNewCommand(arguments);
+    if (command == u"resave")
+        return runResaveCommand(arguments, false);
+    if (command == u"export-manifest")
+        return runResaveCommand(arguments, true);
+    std::fputs("usage: quillan-tool probe|dump|new|resave|export-manifest ...\n", stderr);
     return 2;
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "AlbumType.h"
+#include "ReaderHooks.h"
+
+#include <optional>
+
+class AlbumDocument;
+
+// Reading and writing a whole album file by its type: the one place that
+// picks the manifest or the playlist format.
+namespace AlbumFiles {
+
+// .pvm image, .mum music, .ppl PPL (case ignored); empty for anything else.
+std::optional<AlbumType> typeOfPath(const QString &path);
+
+// Reads the file with the reader of the album's type. With a player root
+// the album counts as opened from that player. False when it could not be
+// read (the album is then empty and the reason was shown).
+bool read(AlbumDocument &album, const QString &path, const QString &playerRoot = {},
+    const ReaderHooks &hooks = {});
+
+// Writes the album in its saved form, whole or not at all; the reason when
+// nothing was written.
+std::optional<QString> save(const AlbumDocument &album, const QString &path);
+// The form that goes with exported media: relative paths.
+std::optional<QString> exportForm(const AlbumDocument &album, const QString &path);
+
+} // namespace AlbumFiles
