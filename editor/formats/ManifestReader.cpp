@@ -103,6 +103,7 @@ private:
     static MetadataTexts readProperties(const pugi::xml_node &metadata);
     void build(const Entry &entry);
     QString thumbnailOf(const Item &item) const;
+    std::optional<QString> existingFileOf(const QString &url);
     void buildMembers(AlbumObject &o, OutlineNode &node, const Entry &entry, int kind);
 
     AlbumDocument &m_album;
@@ -143,22 +144,18 @@ void ManifestReading::resolve(const QString &id, const QString &usage, Items &ta
         } else if (nameHas(child, "LASTURL")) {
             if (child.first_attribute() && !hasWord(firstAttributeLine(child), "NTFS"))
                 continue;
-            const auto decoded = UrlDecode(text(child));
-            if (!decoded) {
-                m_decodeError = QString::fromUtf16(Texts::ConvertError) + u": "_s + text(child);
+            const auto file = existingFileOf(text(child));
+            if (m_decodeError)
                 return;
-            }
-            const auto file = m_paths.existingFile(*decoded);
-            if (!file) {
-                qCDebug(lcFormats) << "missing file" << *decoded;
+            if (!file)
                 continue;
-            }
             if (usage.isEmpty())
                 target.push_back({Item::Path, *file, {}});
             else if (!target.empty())
                 target.back().rendition = usage + u"(oo)"_s + *file;
         } else if (nameHas(child, "RENDITION")) {
-            const std::string_view u = textAfter(firstAttributeLine(child), "USAGE=");
+            const std::string line = firstAttributeLine(child);
+            const std::string_view u = textAfter(line, "USAGE=");
             resolve(firstAttributeValue(child.first_child()),
                 QString::fromUtf8(u.data(), qsizetype(u.size())), target, depth + 1);
         } else if (attributesHave(child, "IDREF")) {
@@ -206,6 +203,26 @@ MetadataTexts ManifestReading::readProperties(const pugi::xml_node &metadata)
         }
     }
     return p;
+}
+
+// Exported manifests escape their names, saved ones hold them verbatim; a
+// saved name with "%" or "+" is found as it is written rather than lost.
+std::optional<QString> ManifestReading::existingFileOf(const QString &url)
+{
+    const auto decoded = UrlDecode(url);
+    if (decoded) {
+        if (auto file = m_paths.existingFile(*decoded))
+            return file;
+    }
+    if (!decoded || *decoded != url) {
+        if (auto file = m_paths.existingFile(url))
+            return file;
+    }
+    if (!decoded)
+        m_decodeError = QString::fromUtf16(Texts::ConvertError) + u": "_s + url;
+    else
+        qCDebug(lcFormats) << "missing file" << *decoded;
+    return std::nullopt;
 }
 
 QString ManifestReading::thumbnailOf(const Item &item) const

@@ -44,22 +44,21 @@ const QStringList &PathResolver::entriesOf(const QString &folder) const
 
 std::optional<QString> PathResolver::matchIgnoringCase(const QString &path) const
 {
-    const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
-    QString current;
-    for (const QString &part : parts) {
-        const QString exact = current + u'/' + part;
-        if (QFileInfo::exists(exact)) {
-            current = exact;
+    return matchFrom(QString(), path.split(u'/', Qt::SkipEmptyParts), 0);
+}
+
+std::optional<QString> PathResolver::matchFrom(
+    const QString &folder, const QStringList &parts, qsizetype index) const
+{
+    if (index == parts.size())
+        return QFileInfo(folder).isFile() ? std::optional<QString>(folder) : std::nullopt;
+    // Every spelling present is tried: a copy on a case-sensitive disk may
+    // hold both "System" and "SYSTEM".
+    for (const QString &entry : entriesOf(folder.isEmpty() ? QStringLiteral("/") : folder)) {
+        if (entry.compare(parts[index], Qt::CaseInsensitive) != 0)
             continue;
-        }
-        const QStringList &entries = entriesOf(current.isEmpty() ? QStringLiteral("/") : current);
-        const auto match = std::find_if(entries.cbegin(), entries.cend(),
-            [&](const QString &e) { return e.compare(part, Qt::CaseInsensitive) == 0; });
-        if (match == entries.cend())
-            return std::nullopt;
-        current += u'/' + *match;
+        if (auto found = matchFrom(folder + u'/' + entry, parts, index + 1))
+            return found;
     }
-    if (!QFileInfo(current).isFile())
-        return std::nullopt;
-    return current;
+    return std::nullopt;
 }

@@ -23,6 +23,8 @@ public:
 
 private:
     std::optional<QString> matchIgnoringCase(const QString &path) const;
+    std::optional<QString> matchFrom(
+        const QString &folder, const QStringList &parts, qsizetype index) const;
     const QStringList &entriesOf(const QString &folder) const;
 
     QString m_base;

@@ -1,0 +1,383 @@
+// The readers over real files: round trips through the writers for every
+// kind, exported albums beside their media folders, files from other
+// programs and hostile or broken files.
+
+#include "AlbumDocument.h"
+#include "AlbumFiles.h"
+#include "MediaProbe.h"
+#include "ScriptedPrompts.h"
+#include "TestMedia.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+struct Opened
+{
+    ScriptedPrompts prompts;
+    AlbumDocument album{prompts};
+    bool read = false;
+};
+
+std::unique_ptr<Opened> open(const QString &path, const QString &playerRoot = {})
+{
+    auto o = std::make_unique<Opened>();
+    o->album.setAlbumType(*AlbumFiles::typeOfPath(path));
+    o->read = AlbumFiles::read(o->album, path, playerRoot);
+    return o;
+}
+
+QStringList kinds(const AlbumDocument &album)
+{
+    QStringList k;
+    for (int i = 0; i < album.objectCount(); ++i)
+        k.append(QString::number(int(album.object(i).kind)));
+    return k;
+}
+
+QString asset(const char *element, const char *id, const QByteArray &url)
+{
+    return QString::fromLatin1("<%1 mpv:id=\"%2\"><mpv:LastURL>%3</mpv:LastURL></%1>")
+        .arg(QLatin1String(element), QLatin1String(id), QString::fromUtf8(url));
+}
+
+} // namespace
+
+class TestReaders : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTripsAnImageAlbum()
+    {
+        MediaCopies dir;
+        ScriptedPrompts prompts;
+        AlbumDocument album(prompts);
+        album.ClearAlbum(u"New album"_s);
+        AlbumProperties p = album.properties();
+        p.title = u"Fish & Chips <2>"_s;
+        p.creator = u"Kim"_s;
+        p.description = u"By the sea"_s;
+        p.backgroundImage = dir.copy("grey.jpg", u"bg.jpg"_s);
+        album.setProperties(p);
+        album.AddBackgroundMusic(dir.copy("tagged.mp3", u"theme.mp3"_s));
+        album.AddMediaFile(dir.copy("color.jpg", u"R&B 100%.jpg"_s), false, -1);
+        album.AddMediaFile(dir.copy("grey.jpg", u"g.jpg"_s), false, -1);
+        album.AddMediaFile(dir.copy("stereo16.wav", u"voice.wav"_s), true, 1);
+        album.AddMediaFile(dir.copy("clip.mpg"), false, -1);
+        album.SelectTransitionByName(u"HORIZONTALWIPE"_s);
+        album.ApplyAlbumTransition();
+        const QString file = dir.path(u"trip.pvm"_s);
+        QVERIFY(!AlbumFiles::save(album, file));
+
+        const auto r = open(file);
+        QVERIFY(r->read);
+        const AlbumDocument &back = r->album;
+        QCOMPARE(kinds(back), QStringList({u"1"_s, u"2"_s, u"7"_s}));
+        QCOMPARE(back.properties().title, p.title);
+        QCOMPARE(back.properties().creator, u"Kim"_s);
+        QCOMPARE(back.properties().description, u"By the sea"_s);
+        QCOMPARE(back.properties().albumTransition, u"HORIZONTALWIPE"_s);
+        QCOMPARE(back.properties().backgroundImage, p.backgroundImage);
+        QCOMPARE(back.properties().backgroundMusic.size(), size_t(1));
+        QCOMPARE(back.properties().backgroundMusic[0].source, u"PC"_s);
+        QCOMPARE(back.properties().backgroundMusicSeconds, 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(back.object(i).mainFile, album.object(i).mainFile);
+            QCOMPARE(back.object(i).transition, u"HORIZONTALWIPE"_s);
+        }
+        QCOMPARE(back.object(0).durationSeconds, u"5"_s);
+        // The sound decides the duration, and its member carries it too.
+        QCOMPARE(back.object(1).durationSeconds, u"2"_s);
+        QCOMPARE(back.object(1).memberFiles, album.object(1).memberFiles);
+        QCOMPARE(back.object(1).memberDurations, QStringList{u"2"_s});
+        // A video read back lasts as long as the probe measures its first stream.
+        QCOMPARE(back.object(2).durationSeconds, ProbeMedia(album.object(2).mainFile).lengthText);
+        QCOMPARE(back.outline().root().text, u"Album"_s);
+        QCOMPARE(back.outline().entry(1).text, u"2:g.jpg"_s);
+        QCOMPARE(back.outline().entry(1).children[3].text, u"Image-Audio:2"_s);
+        QCOMPARE(back.outline().entry(1).children[4].children.size(), size_t(1));
+        QCOMPARE(back.totalTimeText(), u"Total Time: 00:00:09"_s);
+        QVERIFY(back.accumulatedSizeKB() > 0);
+        QCOMPARE(r->prompts.texts(), QStringList());
+    }
+
+    void roundTripsSequencesMusicAndLinks()
+    {
+        MediaCopies dir;
+        const QString a = dir.copy("color.jpg", u"a.jpg"_s);
+        const QString b = dir.copy("grey.jpg", u"b.jpg"_s);
+        const QString c = dir.copy("large-thumb.jpg", u"c.jpg"_s);
+        ScriptedPrompts prompts;
+        AlbumDocument album(prompts);
+        album.setAlbumType(AlbumType::Music);
+        album.ClearAlbum(u"New album"_s);
+        AlbumObject seq;
+        seq.kind = ObjectKind::StillMultiShotSequence;
+        seq.mainFile = a;
+        seq.memberFiles = QStringList{a, b, c};
+        seq.memberDurations = QStringList{u"3"_s, u"5"_s, u"2"_s};
+        AlbumObject pano = seq;
+        pano.kind = ObjectKind::StillPanoramaSequence;
+        AlbumObject music;
+        music.kind = ObjectKind::AudioWithStill;
+        music.mainFile = dir.copy("stereo16.wav", u"s.wav"_s);
+        music.durationSeconds = u"10"_s;
+        music.memberFiles = QStringList{a, b};
+        music.memberDurations = QStringList{u"3"_s, u"3"_s};
+        music.repeatMembers = true;
+        AlbumObject link;
+        link.kind = ObjectKind::ManifestLink;
+        link.mainFile = dir.copy("color.jpg", u"other.pvm"_s);
+        for (const AlbumObject &o : {seq, pano, music, link})
+            album.appendObject(o, OutlineNode{u"x"_s, {}});
+        const QString file = dir.path(u"mix.mum"_s);
+        QVERIFY(!AlbumFiles::save(album, file));
+
+        const auto r = open(file);
+        const AlbumDocument &back = r->album;
+        QCOMPARE(kinds(back), QStringList({u"3"_s, u"4"_s, u"5"_s, u"9"_s}));
+        QCOMPARE(back.object(0).memberDurations, QStringList({u"3"_s, u"5"_s, u"2"_s}));
+        QCOMPARE(back.object(0).durationSeconds, u"10"_s);
+        QCOMPARE(back.object(0).memberFiles, QStringList({a, b, c}));
+        QCOMPARE(back.outline().entry(0).text, u"1:파노라마"_s);
+        QCOMPARE(back.outline().entry(0).children[3].text, u"Panorama:3"_s);
+        QCOMPARE(back.object(1).memberDurations, QStringList({u"2"_s, u"2"_s, u"2"_s}));
+        QCOMPARE(back.object(1).durationSeconds, u"6"_s);
+        // The repeated photos come back as plain members.
+        QCOMPARE(back.object(2).memberFiles, QStringList({a, b, a, b}));
+        QCOMPARE(back.object(2).repeatMembers, false);
+        QCOMPARE(back.object(2).durationSeconds, u"2"_s);
+        QCOMPARE(back.outline().entry(2).children[3].text, u"Audio-Image:4"_s);
+        QCOMPARE(back.object(3).mainFile, link.mainFile);
+        QCOMPARE(back.outline().entry(3).children[3].text, u"Album"_s);
+    }
+
+    void opensExportedAlbumsBesideTheirMedia()
+    {
+        MediaCopies dir;
+        ScriptedPrompts prompts;
+        AlbumDocument album(prompts);
+        album.ClearAlbum(u"New album"_s);
+        album.AddMediaFile(dir.copy("color.jpg", u"a b.jpg"_s), false, -1);
+        album.AddMediaFile(dir.copy("mono8.wav", u"tune #1.wav"_s), false, -1);
+        const QString root = dir.path(u"export"_s);
+        QDir().mkpath(root + u"/Album"_s);
+        QVERIFY(!AlbumFiles::exportForm(album, root + u"/Album/trip.pvm"_s));
+        QFile::copy(dir.path(u"a b.jpg"_s), root + u"/Photos/a b.jpg"_s);
+        QDir().mkpath(root + u"/Photos"_s);
+        QDir().mkpath(root + u"/Music"_s);
+        QFile::copy(dir.path(u"a b.jpg"_s), root + u"/Photos/a b.jpg"_s);
+        QFile::copy(dir.path(u"tune #1.wav"_s), root + u"/Music/tune #1.wav"_s);
+        const auto r = open(root + u"/Album/trip.pvm"_s);
+        QCOMPARE(kinds(r->album), QStringList({u"1"_s, u"6"_s}));
+        QCOMPARE(r->album.object(0).mainFile, root + u"/Photos/a b.jpg"_s);
+        QCOMPARE(r->album.object(1).mainFile, root + u"/Music/tune #1.wav"_s);
+    }
+
+    void readsManifestsOfOtherPrograms()
+    {
+        MediaCopies dir;
+        dir.copy("color.jpg", u"photo.jpg"_s);
+        QDir().mkpath(dir.path(u"PHOTOS"_s));
+        QFile::copy(testMedia("grey.jpg"), dir.path(u"PHOTOS/Small.JPG"_s));
+        QFile::copy(testMedia("large-thumb.jpg"), dir.path(u"PHOTOS/thumb.jpg"_s));
+        const QString manifest
+            = u"<?xml version=\"1.0\"?>\n<X:MANIFEST>\n"
+              "<UNKNOWN><MPV:STILLREF mpv:idRef=\"z\"/></UNKNOWN>\n"
+              "<MPVP:ALBUM>\n<NMF:METADATA><DC:PROPERTIES>"
+              "<DC:TITLE>Caf&#233; &amp; Bar</DC:TITLE><DC:TITLE>Later</DC:TITLE>"
+              "</DC:PROPERTIES><CTRL:CONTROLPROPERTIES><T:TRANSITIONFILTER>"
+              "<T:TYPE>my VerticalWipe</T:TYPE></T:TRANSITIONFILTER>"
+              "</CTRL:CONTROLPROPERTIES></NMF:METADATA>\n"
+              "<MPVP:FOREGROUND>\n"
+              "<MPV:STILLREF MPV:IDREF=\"id1\"/>\n"
+              "<MPV:STILLREF MPV:IDREF=\"missing\"/>\n"
+              "<mpv:StillRef mpv:idRef=\"cycle\"/>\n"
+              "<mpv:StillMultiShotSequenceRef mpv:idRef=\"seq\"/>\n"
+              "<mpv:Gadget mpv:idRef=\"id1\"/>\n"
+              "</MPVP:FOREGROUND></MPVP:ALBUM>\n"
+              "<MPV:ASSETLIST>\n"
+              "<mpv:StillMultiShotSequence mpv:id=\"seq\">"
+              "<mpv:StillRef mpv:idRef=\"id1\"/><mpv:StillRef mpv:idRef=\"id2\"/>"
+              "<mpv:StillRef mpv:idRef=\"id3\"/>"
+              "<mpv:CaptureRate>FrameToFrame:O4;0.5 \"7\"</mpv:CaptureRate>"
+              "</mpv:StillMultiShotSequence>\n"
+              "<mpv:Still mpv:id=\"cycle\"><mpv:X mpv:idRef=\"cycle\"/></mpv:Still>\n"_s
+            + asset("mpv:Still", "ID2", "PHOTOS\\small.jpg")
+            + u"<MPV:STILL MPV:ID=\"ID1\"><MPV:LASTURL NTFS=\"1\">photo.jpg</MPV:LASTURL>"
+              "<mpv:Rendition mpv:Usage=\"thumbnail\"><mpv:Ref mpv:idRef=\"th\"/></mpv:Rendition>"
+              "</MPV:STILL>\n"_s
+            + asset("mpv:Still", "th", "photos/thumb.jpg")
+            + u"<mpv:Still mpv:id=\"id3\"><mpv:LastURL other=\"x\">photo.jpg</mpv:LastURL>"
+              "<mpv:LastURL>C:\\nowhere\\x.jpg</mpv:LastURL><mpv:LastURL>photo.jpg</mpv:LastURL>"
+              "</mpv:Still>\n"
+              "</MPV:ASSETLIST></X:MANIFEST>\n"_s;
+        writeFile(dir.path(u"foreign.pvm"_s), manifest.toUtf8());
+        const auto r = open(dir.path(u"foreign.pvm"_s));
+        QVERIFY(r->read);
+        const AlbumDocument &back = r->album;
+        QCOMPARE(back.properties().title, u"Later"_s);
+        QCOMPARE(back.properties().albumTransition, u"VERTICALWIPE"_s);
+        QCOMPARE(kinds(back), QStringList({u"1"_s, u"3"_s}));
+        QCOMPARE(back.object(0).mainFile, dir.path(u"photo.jpg"_s));
+        QCOMPARE(back.object(0).thumbnailFile, dir.path(u"PHOTOS/thumb.jpg"_s));
+        const AlbumObject &seq = back.object(1);
+        QCOMPARE(seq.memberFiles,
+            QStringList({dir.path(u"photo.jpg"_s), dir.path(u"PHOTOS/Small.JPG"_s),
+                dir.path(u"photo.jpg"_s)}));
+        QCOMPARE(seq.memberDurations, QStringList({u"4"_s, u"1"_s, u"7"_s}));
+        QCOMPARE(seq.durationSeconds, u"12"_s);
+        QCOMPARE(seq.memberThumbnails.first(), dir.path(u"PHOTOS/thumb.jpg"_s));
+        QCOMPARE(r->prompts.texts(), QStringList());
+    }
+
+    void decodesLegacyCodePages()
+    {
+        MediaCopies dir;
+        dir.copy("color.jpg", u"Café.jpg"_s);
+        QByteArray manifest = "<M><mpvp:Album><nmf:Metadata><dc:Properties><dc:title>Caf\xe9"
+                              "</dc:title></dc:Properties></nmf:Metadata><mpvp:Foreground>"
+                              "<mpv:StillRef mpv:idRef=\"a\"/></mpvp:Foreground></mpvp:Album>"
+                              "<mpv:AssetList><mpv:Still mpv:id=\"a\"><mpv:LastURL>Caf\xe9.jpg"
+                              "</mpv:LastURL></mpv:Still></mpv:AssetList></M>";
+        writeFile(dir.path(u"old.pvm"_s), manifest);
+        const auto r = open(dir.path(u"old.pvm"_s));
+        QCOMPARE(r->album.properties().title, u"Café"_s);
+        QCOMPARE(kinds(r->album), QStringList{u"1"_s});
+    }
+
+    void failsWholeOnBrokenFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("truncated") << QByteArray("<file:Manifest><mpvp:Album><mpvp:Fore");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("malformed escape")
+            << QByteArray("<M><mpvp:Album><mpvp:Foreground><mpv:StillRef mpv:idRef=\"a\"/>"
+                          "</mpvp:Foreground></mpvp:Album><mpv:AssetList><mpv:Still mpv:id=\"a\">"
+                          "<mpv:LastURL>a%zz.jpg</mpv:LastURL></mpv:Still></mpv:AssetList></M>");
+    }
+    void failsWholeOnBrokenFiles()
+    {
+        QFETCH(QByteArray, content);
+        MediaCopies dir;
+        writeFile(dir.path(u"bad.pvm"_s), content);
+        const auto r = open(dir.path(u"bad.pvm"_s));
+        QVERIFY(!r->read);
+        QCOMPARE(r->album.objectCount(), 0);
+        QCOMPARE(r->album.outline().entryCount(), 0);
+        QCOMPARE(r->prompts.shown.size(), 1);
+        QVERIFY(r->prompts.shown[0].text.startsWith(
+            u"The album file can not be read.\r\n\r\n"_s + dir.path(u"bad.pvm"_s)));
+        QCOMPARE(r->prompts.shown[0].icon, UserPrompts::Icon::Error);
+    }
+
+    void survivesHostileFiles()
+    {
+        MediaCopies dir;
+        QByteArray deep;
+        for (int i = 0; i < 20000; ++i)
+            deep += "<mpvp:Album>";
+        writeFile(dir.path(u"deep.pvm"_s), "<M>" + deep + "</M>");
+        QVERIFY(!open(dir.path(u"deep.pvm"_s))->read);
+
+        QByteArray attributes = "<M><mpvp:Album><mpvp:Foreground><mpv:StillRef";
+        for (int i = 0; i < 50000; ++i)
+            attributes += " a" + QByteArray::number(i) + "=\"idRef\"";
+        attributes += "/></mpvp:Foreground></mpvp:Album><mpv:AssetList/></M>";
+        writeFile(dir.path(u"wide.pvm"_s), attributes);
+        const auto wide = open(dir.path(u"wide.pvm"_s));
+        QVERIFY(wide->read);
+        QCOMPARE(wide->album.objectCount(), 0);
+    }
+
+    void roundTripsPlaylists()
+    {
+        MediaCopies dir;
+        ScriptedPrompts prompts;
+        AlbumDocument album(prompts);
+        album.setAlbumType(AlbumType::Ppl);
+        album.ClearAlbum(u"New album"_s);
+        album.AddBackgroundMusic(dir.copy("tagged.mp3", u"pc.mp3"_s));
+        AlbumProperties p = album.properties();
+        p.backgroundMusic.push_back({u"System\\Music\\dev.mp3"_s, u"DEVICE"_s, u"Device"_s});
+        album.setProperties(p);
+        album.AddMediaFile(dir.copy("color.jpg", u"Rock & Roll.jpg"_s), false, -1);
+        album.AddMediaFile(dir.copy("grey.jpg", u"b.jpg"_s), false, -1);
+        album.AddMediaFile(dir.copy("song.wma"), true, 1);
+        for (auto [index, seconds] : {std::pair{0, u"7.5"_s}, std::pair{1, u"2.5"_s}}) {
+            AlbumObject o = album.object(index);
+            o.durationSeconds = seconds;
+            o.transition = u"VERTICALWIPE"_s;
+            album.updateObject(index, o);
+        }
+        const QString file = dir.path(u"show.ppl"_s);
+        QVERIFY(!AlbumFiles::save(album, file));
+
+        const auto r = open(file);
+        const AlbumDocument &back = r->album;
+        QCOMPARE(kinds(back), QStringList({u"1"_s, u"2"_s}));
+        QCOMPARE(back.object(0).mainFile, dir.path(u"Rock & Roll.jpg"_s));
+        QCOMPARE(back.object(0).durationSeconds, u"8"_s);
+        QCOMPARE(back.object(1).durationSeconds, u"2"_s);
+        QCOMPARE(back.object(1).transition, u"VERTICALWIPE"_s);
+        QCOMPARE(back.object(1).memberFiles, QStringList{dir.path(u"song.wma"_s)});
+        QCOMPARE(back.object(1).memberDurations, QStringList{u"2"_s});
+        QCOMPARE(back.outline().entry(1).children[3].text, u"Image-Audio:"_s);
+        QCOMPARE(back.properties().backgroundMusic.size(), size_t(1));
+        QCOMPARE(back.properties().backgroundMusic[0].musicFile, dir.path(u"pc.mp3"_s));
+    }
+
+    void readsPlaylistsFromPlayers()
+    {
+        MediaCopies dir;
+        const QString player = dir.path(u"player"_s);
+        QDir().mkpath(player + u"/SYSTEM/PHOTOS"_s);
+        QDir().mkpath(player + u"/System/Music"_s);
+        QFile::copy(testMedia("color.jpg"), player + u"/SYSTEM/PHOTOS/해변.jpg"_s);
+        QFile::copy(testMedia("tagged.mp3"), player + u"/System/Music/a.mp3"_s);
+        const QByteArray playlist = "<PRESENTATION>\r\n<BACKGROUND>\r\n\t<AUDIO>\r\n"
+                                    "\t\tSystem\\Music\\a.mp3\r\n\t</AUDIO>\r\n\t<AUDIO>\r\n"
+                                    "\t\tSystem\\Music\\gone.mp3\r\n\t</AUDIO>\r\n</BACKGROUND>\r\n"
+                                    "<FOREGROUND>\r\n\t<STILL>\r\n\t\tSystem\\Photos\\해변.jpg\r\n"
+                                    "\t\t<TRANSITIONEFFECT>SPIRAL</TRANSITIONEFFECT>\r\n"
+                                    "\t</STILL>\r\n\t<AUDIO>System\\Music\\a.mp3</AUDIO>\r\n"
+                                    "\t<FOO>System\\Photos\\해변.jpg</FOO>\r\n"
+                                    "\t<STILL>System\\Photos\\none.jpg</STILL>\r\n"
+                                    "</FOREGROUND>\r\n</PRESENTATION>\r\n";
+        writeFile(player + u"/System/PhotoList/trip.ppl"_s, playlist);
+        const auto r = open(player + u"/System/PhotoList/trip.ppl"_s, player);
+        const AlbumDocument &back = r->album;
+        QVERIFY(back.openedFromPlayer());
+        QCOMPARE(kinds(back), QStringList({u"1"_s, u"6"_s, u"1"_s}));
+        QCOMPARE(back.object(0).mainFile, player + u"/SYSTEM/PHOTOS/해변.jpg"_s);
+        QCOMPARE(back.object(0).durationSeconds, u"5"_s);
+        QCOMPARE(back.object(0).transition, u"ALPHABLEND"_s);
+        QCOMPARE(back.object(1).durationSeconds, u"3.03020408163265"_s);
+        QCOMPARE(back.properties().backgroundMusic.size(), size_t(1));
+        QCOMPARE(r->prompts.shown.size(), 1);
+        QVERIFY(r->prompts.shown[0].text.endsWith(
+            u"\r\n\r\n"_s + player + u"/System/Music/gone.mp3"_s));
+        QCOMPARE(r->prompts.shown[0].caption, u"Confirm"_s);
+
+        // The same playlist opened from a copy on the disk resolves against
+        // its own folder, where nothing is.
+        writeFile(dir.path(u"copy/trip.ppl"_s), playlist);
+        QCOMPARE(open(dir.path(u"copy/trip.ppl"_s))->album.objectCount(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReaders)
+#include "tst_Readers.moc"
