@@ -2,6 +2,8 @@
 
 #include "TestMedia.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -64,6 +66,101 @@ private Q_SLOTS:
             testMedia("mono8.wav")
                 + u"\n  class: 4\n  lengthText: 2\n  duration: 00:00:02\n"
                   "  probeKind: Audio\n  description: : 44100 Hz,8 Bits, 1 Ch\n"_s);
+    }
+
+    void buildsDumpsAndResavesAlbums()
+    {
+        MediaCopies dir;
+        const QString out = dir.path(u"made.pvm"_s);
+        Run run = runTool({u"new"_s, u"--type"_s, u"image"_s, u"--title"_s, u"A & B"_s,
+            u"--transition"_s, u"verticalwipe"_s, u"--bg-music"_s, dir.copy("tagged.mp3"), u"-o"_s,
+            out, dir.copy("color.jpg"), dir.copy("clip.avi"), dir.copy("empty.jpg"),
+            dir.copy("mono8.wav")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.contains("Confirm: This file is DRM file or has any problem."));
+        const QByteArray skipped
+            = "not accepted by this album type): " + dir.path(u"mono8.wav"_s).toUtf8();
+        QVERIFY(run.err.contains(skipped));
+
+        run = runTool({u"dump"_s, out});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject album = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(album[u"albumType"_s].toInt(), 0);
+        QCOMPARE(album[u"title"_s].toString(), u"A & B"_s);
+        QCOMPARE(album[u"albumTransition"_s].toString(), u"VERTICALWIPE"_s);
+        const QJsonArray objects = album[u"objects"_s].toArray();
+        QCOMPARE(objects.size(), 2);
+        QCOMPARE(objects[0].toObject()[u"kind"_s].toInt(), 1);
+        QCOMPARE(objects[0].toObject()[u"mainFile"_s].toString(), dir.path(u"color.jpg"_s));
+        QCOMPARE(objects[1].toObject()[u"kind"_s].toInt(), 7);
+        QCOMPARE(objects[1].toObject()[u"transition"_s].toString(), u"VERTICALWIPE"_s);
+        QCOMPARE(album[u"backgroundMusic"_s].toArray().size(), 1);
+        QCOMPARE(album[u"backgroundMusicSeconds"_s].toInt(), 3);
+        QCOMPARE(album[u"messages"_s].toArray().size(), 0);
+        QVERIFY(
+            album[u"outline"_s].toString().startsWith(u"Album\r\n\t1:color.jpg\r\n\t\t1\r\n"_s));
+
+        // The saved form is stable through a read and a save.
+        const QString again = dir.path(u"again.pvm"_s);
+        QCOMPARE(runTool({u"resave"_s, out, again}).exitCode, 0);
+        QFile a(out);
+        QFile b(again);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), a.readAll());
+
+        run = runTool({u"resave"_s, out, dir.path(u"x.ppl"_s)});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains("album types differ"));
+
+        const QString exported = dir.path(u"exported.pvm"_s);
+        QCOMPARE(runTool({u"export-manifest"_s, out, exported}).exitCode, 0);
+        QFile e(exported);
+        QVERIFY(e.open(QIODevice::ReadOnly));
+        const QByteArray bytes = e.readAll();
+        QVERIFY(bytes.contains("<mpv:LastURL>../Photos/color.jpg</mpv:LastURL>"));
+        QVERIFY(bytes.contains("<mpv:LastURL>../Movie/clip.avi</mpv:LastURL>"));
+        QVERIFY(bytes.contains("<dc:rights>Harlowe Lumavine</dc:rights>"));
+    }
+
+    void reportsAlbumsItCannotRead()
+    {
+        MediaCopies dir;
+        const QString bad = dir.copy("corrupt.jpg", u"bad.ppl"_s);
+        Run run = runTool({u"dump"_s, bad});
+        QCOMPARE(run.exitCode, 1);
+        const QJsonArray messages
+            = QJsonDocument::fromJson(run.out).object()[u"messages"_s].toArray();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(
+            messages[0].toString().startsWith(u"The album file can not be read.\r\n\r\n"_s + bad));
+        QCOMPARE(runTool({u"dump"_s, dir.path(u"none.pvm"_s)}).exitCode, 1);
+        QCOMPARE(runTool({u"dump"_s, dir.copy("color.jpg")}).exitCode, 1);
+        run = runTool({u"new"_s, u"--type"_s, u"ppl"_s, u"-o"_s, u"/no/such/dir/a.ppl"_s,
+            dir.copy("color.jpg")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("cannot write /no/such/dir/a.ppl"));
+    }
+
+    void opensPlaylistsAsFromAPlayer()
+    {
+        MediaCopies dir;
+        QDir().mkpath(dir.path(u"player/System/Photos"_s));
+        QFile::copy(testMedia("color.jpg"), dir.path(u"player/System/Photos/a.jpg"_s));
+        const QString list = dir.path(u"list.ppl"_s);
+        QFile file(list);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<PRESENTATION><FOREGROUND><STILL>System\\Photos\\a.jpg<DURATION>2500</DURATION>"
+                   "</STILL></FOREGROUND></PRESENTATION>");
+        file.close();
+        const Run run = runTool({u"dump"_s, list, u"--player-root"_s, dir.path(u"player"_s)});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonArray objects
+            = QJsonDocument::fromJson(run.out).object()[u"objects"_s].toArray();
+        QCOMPARE(objects.size(), 1);
+        QCOMPARE(objects[0].toObject()[u"mainFile"_s].toString(),
+            dir.path(u"player/System/Photos/a.jpg"_s));
+        QCOMPARE(objects[0].toObject()[u"durationSeconds"_s].toString(), u"2"_s);
+        QCOMPARE(runTool({u"dump"_s, list}).exitCode, 0);
     }
 };
 
