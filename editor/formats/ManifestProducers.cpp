@@ -107,6 +107,7 @@ std::optional<QString> build(ManifestWriter &writer, const AlbumDocument &album,
             return error;
     }
     const auto path = [exporting](const QString &p) { return exporting ? ExportPath(p) : p; };
+    writer.reserve(album.objectCount());
     const AlbumProperties &p = album.properties();
     writer.WriteAlbumProperties(p.creator, p.description, p.title,
         exporting ? u"Harlowe Lumavine"_s : QString(), p.albumTransition);

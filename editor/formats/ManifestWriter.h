@@ -11,6 +11,8 @@ class ManifestWriter
 {
 public:
     void BeginManifest();
+    // Room for about this many objects, so that large albums grow no text.
+    void reserve(qsizetype objects);
     void WriteAlbumProperties(const QString &creator, const QString &description,
         const QString &title, const QString &rights, const QString &transition);
     // kind: the object kind code 1..9; value: the duration or rate text of
@@ -28,7 +30,7 @@ private:
     void writeStillWithAudio(const QStringList &files, const QString &value);
     void writeSequence(int kind, const QStringList &files, const QString &value);
     void writeAudioWithStill(const QStringList &files, const QString &value);
-    void writeAsset(const QString &element, qint64 number, const QString &file);
+    void writeAsset(QStringView element, qint64 number, const QString &file);
 
     TextSection m_header;
     TextSection m_album;

@@ -21,14 +21,14 @@ QString PlaylistWriter::displayTime(const QString &durationSeconds)
 void PlaylistWriter::writePhoto(
     int tabs, const QString &file, const QString &duration, const QString &transition)
 {
-    m_foreground.insert(tabs, u"<STILL>"_s);
+    m_foreground.insert(tabs, u"<STILL>");
     m_foreground.insert(tabs + 1, playlistEscaped(file));
     if (!duration.isEmpty())
-        m_foreground.insert(tabs + 1, u"<DURATION>"_s + displayTime(duration) + u"</DURATION>"_s);
+        m_foreground.insert(tabs + 1, {u"<DURATION>", displayTime(duration), u"</DURATION>"});
     if (!transition.isEmpty())
-        m_foreground.insert(tabs + 1,
-            u"<TRANSITIONEFFECT>"_s + playlistEscaped(transition) + u"</TRANSITIONEFFECT>"_s);
-    m_foreground.insert(tabs, u"</STILL>"_s);
+        m_foreground.insert(
+            tabs + 1, {u"<TRANSITIONEFFECT>", playlistEscaped(transition), u"</TRANSITIONEFFECT>"});
+    m_foreground.insert(tabs, u"</STILL>");
 }
 
 void PlaylistWriter::WritePlaylistEntry(bool foreground, EntryType type, const QStringList &files,
@@ -37,29 +37,29 @@ void PlaylistWriter::WritePlaylistEntry(bool foreground, EntryType type, const Q
     if (files.isEmpty())
         return;
     if (!foreground && type == MusicTrack) {
-        m_background.insert(1, u"<AUDIO>"_s);
+        m_background.insert(1, u"<AUDIO>");
         m_background.insert(2, playlistEscaped(files[0]));
-        m_background.insert(1, u"</AUDIO>"_s);
+        m_background.insert(1, u"</AUDIO>");
     } else if (foreground && type == Photo) {
         writePhoto(1, files[0], duration, transition);
     } else if (foreground && type == PhotoWithSound && files.size() > 1) {
-        m_foreground.insert(1, u"<STILLWITHAUDIO>"_s);
+        m_foreground.insert(1, u"<STILLWITHAUDIO>");
         writePhoto(2, files[0], duration, transition);
-        m_foreground.insert(2, u"<AUDIO>"_s);
+        m_foreground.insert(2, u"<AUDIO>");
         m_foreground.insert(3, playlistEscaped(files[1]));
-        m_foreground.insert(2, u"</AUDIO>"_s);
-        m_foreground.insert(1, u"</STILLWITHAUDIO>"_s);
+        m_foreground.insert(2, u"</AUDIO>");
+        m_foreground.insert(1, u"</STILLWITHAUDIO>");
     }
 }
 
 QByteArray PlaylistWriter::playlistBytes() const
 {
-    QStringList lines{u"<PRESENTATION>"_s};
+    QString text = u"<PRESENTATION>\r\n"_s;
     if (m_background.hasEntries())
-        lines += m_background.lines();
-    lines += m_foreground.lines();
-    lines.append(u"</PRESENTATION>"_s);
-    return joinLines(lines);
+        m_background.appendTo(text);
+    m_foreground.appendTo(text);
+    text += u"</PRESENTATION>\r\n";
+    return text.toUtf8();
 }
 
 std::optional<QString> PlaylistWriter::FinishPlaylist(const QString &path) const

@@ -4,16 +4,27 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TextSection::TextSection(QStringList opening, QString closing)
-    : m_lines(std::move(opening))
+TextSection::TextSection(const QStringList &opening, const QString &closing)
+    : m_closing(closing + u"\r\n")
 {
-    m_lines.append(std::move(closing));
-    m_fixedLines = m_lines.size();
+    for (const QString &line : opening)
+        m_opening += line + u"\r\n";
 }
 
-void TextSection::insert(int tabs, const QString &text)
+void TextSection::insert(int tabs, std::initializer_list<QStringView> parts)
 {
-    m_lines.insert(m_lines.size() - 1, QString(tabs, u'\t') + text);
+    for (int i = 0; i < tabs; ++i)
+        m_body += u'\t';
+    for (const QStringView part : parts)
+        m_body += part;
+    m_body += u"\r\n";
+}
+
+void TextSection::appendTo(QString &out) const
+{
+    out += m_opening;
+    out += m_body;
+    out += m_closing;
 }
 
 QString xmlEscaped(const QString &text)
@@ -64,18 +75,4 @@ QString playlistEscaped(const QString &text)
             out += c;
     }
     return out;
-}
-
-QByteArray joinLines(const QStringList &lines)
-{
-    QString text;
-    qsizetype size = 0;
-    for (const QString &line : lines)
-        size += line.size() + 2;
-    text.reserve(size);
-    for (const QString &line : lines) {
-        text += line;
-        text += u"\r\n";
-    }
-    return text.toUtf8();
 }
