@@ -22,35 +22,33 @@ ExportFolder exportFolderOf(const QString &path)
     return ExportFolder::None;
 }
 
-QString ExportPath(const QString &path)
+namespace {
+QString folderName(ExportFolder folder)
 {
-    const QString name = UrlEncode(fileNameOf(path));
-    switch (exportFolderOf(path)) {
+    switch (folder) {
     case ExportFolder::Photos:
-        return u"../Photos/"_s + name;
+        return u"Photos"_s;
     case ExportFolder::Music:
-        return u"../Music/"_s + name;
+        return u"Music"_s;
     case ExportFolder::Movie:
-        return u"../Movie/"_s + name;
+        return u"Movie"_s;
     case ExportFolder::None:
         break;
     }
-    return name;
+    return {};
+}
+} // namespace
+
+QString ExportPath(const QString &path)
+{
+    const QString name = UrlEncode(fileNameOf(path));
+    const QString folder = folderName(exportFolderOf(path));
+    return folder.isEmpty() ? name : u"../"_s + folder + u'/' + name;
 }
 
 QString ExportPlaylistPath(const QString &path)
 {
     // Paths are UTF-8 throughout, so the code page conversion is the identity.
-    const QString name = fileNameOf(path);
-    switch (exportFolderOf(path)) {
-    case ExportFolder::Photos:
-        return u"System\\Photos\\"_s + name;
-    case ExportFolder::Music:
-        return u"System\\Music\\"_s + name;
-    case ExportFolder::Movie:
-        return u"System\\Movie\\"_s + name;
-    case ExportFolder::None:
-        break;
-    }
-    return {};
+    const QString folder = folderName(exportFolderOf(path));
+    return folder.isEmpty() ? QString() : u"System\\"_s + folder + u'\\' + fileNameOf(path);
 }
