@@ -1,28 +1,66 @@
 #pragma once
 
-// The fixed texts the album code shows the user, byte for byte.
+// Every fixed text the editor shows the user: message boxes, their captions,
+// status prefixes and labels, byte for byte. "\r" alone and "\r\n" differ on
+// purpose, as do the leading blanks and the spelling.
 namespace Texts {
 
 inline constexpr char16_t TwoLineBreaks[] = u"\r\n\r\n";
 
+// Captions and prefixes.
 inline constexpr char16_t CaptionConfirm[] = u"Confirm";
 inline constexpr char16_t CaptionAppendError[] = u"Append error";
 inline constexpr char16_t CaptionApplication[] = u"Quillan";
+inline constexpr char16_t TotalTime[] = u"Total Time: ";
+inline constexpr char16_t TotalBackgroundMusic[] = u"Total BG Music : ";
+inline constexpr char16_t ObjectsSuffix[] = u" Objects";
+inline constexpr char16_t PropertyPrefix[] = u"Propety - ";
+inline constexpr char16_t AppendAudioTitle[] = u"Append audio";
+inline constexpr char16_t AppendImageTitle[] = u"Append image";
+inline constexpr char16_t WindowCaptionPrefix[] = u"Harlowe Lumavine - ";
+inline constexpr char16_t NoName[] = u"NoName";
 
+// Album type captions.
+inline constexpr char16_t ImageAlbum[] = u"Image Album";
+inline constexpr char16_t AudioAlbum[] = u"Audio Album";
+inline constexpr char16_t PplAlbum[] = u"PPL Album";
+
+// Album editing.
+inline constexpr char16_t SaveBeforeQuestion[] = u"There is data in the album. Do you want to save?";
 inline constexpr char16_t NoAlbum[] = u"There is no album. New album or Open a album";
+inline constexpr char16_t NoMoreAppend[] = u"You can not do the append any more.";
+inline constexpr char16_t DeleteObjectQuestion[] = u"Do you want to delete object?";
+inline constexpr char16_t RootCannotMove[] = u"Root node can not move";
+inline constexpr char16_t OpeningAlbum[] = u"Opening album. Terminate when we open the album";
 inline constexpr char16_t CannotAddFile[] = u"This file name can not add.";
 inline constexpr char16_t CannotAddType[] = u"The file of this type can not add";
 inline constexpr char16_t DrmOrProblem[]
     = u"This file is DRM file or has any problem.\r\nTo use the DRM file in album, the file "
       u"should be added after transfering to the device.";
+inline constexpr char16_t SameNameQuestion[] = u"Same file name exists. Do you want to save?";
+inline constexpr char16_t DeleteAllQuestion[] = u"Do you want to delete all object?";
+inline constexpr char16_t ForbiddenCharacters[]
+    = u" The next character can not use to the file name.\r\r\\ / : * ? < > |";
+inline constexpr char16_t AtLeastOneImage[] = u"At least there must be one image.";
 
+// Playback.
+inline constexpr char16_t NotEnoughToPlay[] = u"Not enough file to play.";
+
+// Album files.
+inline constexpr char16_t FileNotExist[] = u"The file is not exist.";
+inline constexpr char16_t NoFileToSave[] = u"No file to save.";
+inline constexpr char16_t AlbumFileExists[] = u"The album file exists.";
+inline constexpr char16_t OverwriteQuestion[] = u"Overwrite it?";
 // Reading an album file that is unreadable or malformed.
 inline constexpr char16_t UnreadableAlbum[] = u"The album file can not be read.";
+inline constexpr char16_t UnwritableAlbum[] = u"The album file can not be written.";
 inline constexpr char16_t ConvertError[] = u"Convert Error";
 
+// Companion libraries.
 inline constexpr char16_t LibraryMissing[] = u" 을 찾을 수 없습니다!";
 inline constexpr char16_t NoInformation[] = u"정보없음";
 
+// Outline roots.
 inline constexpr char16_t RootNewAlbum[] = u"New album";
 inline constexpr char16_t RootAlbum[] = u"Album";
 
