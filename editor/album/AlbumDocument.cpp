@@ -40,6 +40,13 @@ void AlbumDocument::setFilePath(const QString &path)
     Q_EMIT propertiesChanged();
 }
 
+void AlbumDocument::setUntitled()
+{
+    m_filePath.clear();
+    m_fileName = text(Texts::NoName);
+    Q_EMIT propertiesChanged();
+}
+
 void AlbumDocument::setProperties(const AlbumProperties &properties)
 {
     m_properties = properties;
@@ -322,6 +329,25 @@ void AlbumDocument::RenumberObjects()
     m_outline.renumber();
 }
 
+void AlbumDocument::RebuildImageBlocks(int index)
+{
+    if (index < 0 || index >= objectCount() || index >= m_outline.entryCount())
+        return;
+    const AlbumObject &o = m_objects[size_t(index)];
+    OutlineNode &entry = m_outline.entry(index);
+    if (entry.children.size() > AlbumOutline::PathField)
+        entry.children.erase(entry.children.begin() + AlbumOutline::PathField);
+    OutlineNode &path = entry.add(o.mainFile);
+    for (qsizetype k = 0; k < o.memberFiles.size(); ++k) {
+        const QString number = QString::number(k + 1);
+        OutlineNode &member = path.add(number + fileNameOf(o.memberFiles[k]));
+        for (const QString &field : {number, o.memberDurations.value(k), o.transition,
+                 QString(u"Image:" + o.mediaInfo), o.memberFiles[k]})
+            member.add(field);
+    }
+    Q_EMIT objectChanged(index);
+}
+
 void AlbumDocument::ClearAlbum(const QString &rootText)
 {
     m_objects.clear();
@@ -382,6 +408,13 @@ void AlbumDocument::ApplyAlbumTransition()
         Q_EMIT objectChanged(i);
     }
     setModified(true);
+}
+
+void AlbumDocument::clearTotals()
+{
+    m_totalTimeText.clear();
+    m_totalBackgroundMusicText.clear();
+    Q_EMIT totalsChanged();
 }
 
 bool AlbumDocument::DumpOutline(const QString &path) const

@@ -48,6 +48,8 @@ public:
     const QString &fileName() const { return m_fileName; }
     // Sets filePath and, from its last component, fileName.
     void setFilePath(const QString &path);
+    // No file yet: an empty path and the name "NoName".
+    void setUntitled();
     const QString &albumFolder() const { return m_albumFolder; }
     void setAlbumFolder(const QString &folder) { m_albumFolder = folder; }
 
@@ -93,8 +95,13 @@ public:
     void RemoveObjectAt(int index);
     void MoveObject(int from, int to);
     void RenumberObjects();
+    // Rebuilds the object's member entries from its member lists: field node
+    // 4 again holds the main file, with one entry per member below it.
+    void RebuildImageBlocks(int index);
     void ClearAlbum(const QString &rootText);
     void RefreshTotals();
+    // Empties the status texts until the next RefreshTotals().
+    void clearTotals();
     QString outlineDumpText() const { return m_outline.dump(); }
 
     // Probes the file and appends it to the background music, or reports it

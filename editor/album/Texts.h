@@ -26,7 +26,8 @@ inline constexpr char16_t AudioAlbum[] = u"Audio Album";
 inline constexpr char16_t PplAlbum[] = u"PPL Album";
 
 // Album editing.
-inline constexpr char16_t SaveBeforeQuestion[] = u"There is data in the album. Do you want to save?";
+inline constexpr char16_t SaveBeforeQuestion[]
+    = u"There is data in the album. Do you want to save?";
 inline constexpr char16_t NoAlbum[] = u"There is no album. New album or Open a album";
 inline constexpr char16_t NoMoreAppend[] = u"You can not do the append any more.";
 inline constexpr char16_t DeleteObjectQuestion[] = u"Do you want to delete object?";

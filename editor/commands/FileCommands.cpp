@@ -1,0 +1,177 @@
+#include "FileCommands.h"
+
+#include "AlbumDocument.h"
+#include "AlbumFiles.h"
+#include "AlbumReset.h"
+#include "CommandPrompts.h"
+#include "EditorState.h"
+#include "MediaClass.h"
+#include "Texts.h"
+
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QString defaultSuffix(AlbumType type)
+{
+    switch (type) {
+    case AlbumType::Music:
+        return u".mum"_s;
+    case AlbumType::Ppl:
+        return u".ppl"_s;
+    case AlbumType::Image:
+        break;
+    }
+    return u".pvm"_s;
+}
+} // namespace
+
+FileCommands::FileCommands(CommandContext context)
+    : m_ctx(context)
+{ }
+
+void FileCommands::updateCaption()
+{
+    m_ctx.state.setCaption(text(Texts::WindowCaptionPrefix) + m_ctx.album.fileName());
+}
+
+void FileCommands::UpdateSaveCommands()
+{
+    m_ctx.state.setSaveCommandsEnabled(!m_ctx.album.openedFromPlayer());
+}
+
+bool FileCommands::checkSaveName(const QString &path) const
+{
+    if (QFileInfo::exists(path))
+        return m_ctx.askYesNo(text(Texts::SameNameQuestion));
+    static const QString forbidden = u"<>*?\\|:"_s;
+    const QString name = fileNameOf(path);
+    if (std::any_of(name.cbegin(), name.cend(), [](QChar c) { return forbidden.contains(c); })) {
+        m_ctx.confirm(
+            text(Texts::ForbiddenCharacters), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+        return false;
+    }
+    return true;
+}
+
+QString FileCommands::askSaveName()
+{
+    const AlbumType type = m_ctx.album.albumType();
+    while (true) {
+        QString path = m_ctx.prompts.chooseSaveFile(
+            FileFilters::albumFilter(type), defaultSuffix(type), m_ctx.album.fileName());
+        if (path.isEmpty())
+            return {};
+        if (fileExtension(path).isEmpty())
+            path += defaultSuffix(type);
+        if (checkSaveName(path))
+            return path;
+    }
+}
+
+bool FileCommands::writeTo(const QString &path)
+{
+    if (const auto error = AlbumFiles::save(m_ctx.album, path)) {
+        m_ctx.confirm(text(Texts::UnwritableAlbum) + text(Texts::TwoLineBreaks) + path
+                + text(Texts::TwoLineBreaks) + *error,
+            UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+        return false;
+    }
+    m_ctx.state.saveCompleted = true;
+    m_ctx.album.setModified(false);
+    return true;
+}
+
+void FileCommands::adoptPath(const QString &path)
+{
+    m_ctx.album.setFilePath(path);
+    updateCaption();
+}
+
+void FileCommands::SaveAlbummenuClick()
+{
+    AlbumDocument &album = m_ctx.album;
+    if (album.objectCount() == 0) {
+        m_ctx.confirm(
+            text(Texts::NoFileToSave), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+        return;
+    }
+    const bool named = album.fileName() != text(Texts::NoName);
+    if ((album.pplMode() && album.openedFromPlayer()) || named) {
+        writeTo(album.filePath());
+        return;
+    }
+    const QString path = askSaveName();
+    if (path.isEmpty())
+        return;
+    if (album.pplMode() && QFileInfo::exists(path)
+        && !m_ctx.askYesNo(text(Texts::AlbumFileExists) + text(Texts::TwoLineBreaks) + path
+            + text(Texts::TwoLineBreaks) + text(Texts::OverwriteQuestion)))
+        return;
+    if (writeTo(path))
+        adoptPath(path);
+}
+
+void FileCommands::SaveAsAlbummenuClick()
+{
+    if (m_ctx.album.objectCount() == 0) {
+        m_ctx.confirm(text(Texts::NoFileToSave));
+        return;
+    }
+    const QString path = askSaveName();
+    if (path.isEmpty())
+        return;
+    m_ctx.state.processEvents();
+    if (writeTo(path))
+        adoptPath(path);
+}
+
+void FileCommands::OpenAlbummenuClick()
+{
+    AlbumDocument &album = m_ctx.album;
+    if (album.objectCount() > 0 && album.modified()
+        && m_ctx.askYesNo(text(Texts::SaveBeforeQuestion))) {
+        if (album.openedFromPlayer())
+            m_ctx.state.exportToDevice();
+        else
+            SaveAlbummenuClick();
+    }
+    album.setOpening(true);
+    m_ctx.state.stopPlayback();
+    const QStringList chosen = m_ctx.prompts.chooseOpenFiles(
+        FileFilters::albumFilter(album.albumType()), false, QString());
+    if (!chosen.isEmpty()) {
+        ResetAlbumProperties(m_ctx);
+        album.setCurrentObject(-1);
+        album.setOpenedFromPlayer(false);
+        UpdateSaveCommands();
+        if (QFileInfo::exists(chosen.first()))
+            OpenAlbumFile(chosen.first());
+        else
+            m_ctx.confirm(
+                text(Texts::FileNotExist), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+    }
+    album.setOpening(false);
+}
+
+bool FileCommands::OpenAlbumFile(const QString &path, const QString &playerRoot)
+{
+    AlbumDocument &album = m_ctx.album;
+    EditorState &state = m_ctx.state;
+    state.clearPreview();
+    adoptPath(path);
+    state.busyCursor(true);
+    state.suspendTimeline(true);
+    ReaderHooks hooks;
+    hooks.progress = state.hooks.statusProgress;
+    hooks.processEvents = state.hooks.processEvents;
+    const bool read = AlbumFiles::read(album, path, playerRoot, hooks);
+    album.RefreshTotals();
+    state.selectObject(0, 2);
+    album.setModified(false);
+    state.suspendTimeline(false);
+    state.busyCursor(false);
+    state.processEvents();
+    return read;
+}

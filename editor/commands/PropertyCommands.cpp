@@ -1,0 +1,103 @@
+#include "PropertyCommands.h"
+
+#include "AlbumDocument.h"
+#include "CommandPrompts.h"
+#include "EditorState.h"
+#include "MediaClass.h"
+#include "MediaProbe.h"
+#include "ObjectDialogState.h"
+#include "Rounding.h"
+#include "Texts.h"
+
+#include <QFile>
+
+PropertyCommands::PropertyCommands(CommandContext context)
+    : m_ctx(context)
+{ }
+
+void PropertyCommands::appendError(const char16_t *message, const QString &path) const
+{
+    m_ctx.prompts.message(text(message) + text(Texts::TwoLineBreaks) + path,
+        text(Texts::CaptionAppendError), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+}
+
+bool PropertyCommands::readable(const QString &path) const
+{
+    if (QFile file(path); file.open(QIODevice::ReadOnly))
+        return true;
+    appendError(Texts::CannotAddFile, path);
+    return false;
+}
+
+void PropertyCommands::BtnAddBGImageClick()
+{
+    const QStringList chosen = m_ctx.prompts.chooseOpenFiles(
+        QString::fromUtf16(FileFilters::BackgroundPicture), false, QString());
+    if (chosen.isEmpty() || !readable(chosen.first()))
+        return;
+    AlbumProperties p = m_ctx.album.properties();
+    p.backgroundImage = chosen.first();
+    m_ctx.album.setProperties(p);
+}
+
+void PropertyCommands::BtnDeleteBGImageClick()
+{
+    AlbumProperties p = m_ctx.album.properties();
+    p.backgroundImage.clear();
+    m_ctx.album.setProperties(p);
+}
+
+void PropertyCommands::mnuAddBGMusic_PCClick()
+{
+    m_ctx.state.showPage(PageLayout::BackgroundMusicPage);
+    const char16_t *filter = m_ctx.album.pplMode() ? FileFilters::PplAudio : FileFilters::Audio;
+    addBackgroundMusicFiles(m_ctx.prompts.chooseOpenFiles(
+        QString::fromUtf16(filter), m_ctx.state.openMultiple, QString()));
+}
+
+void PropertyCommands::addBackgroundMusicFiles(const QStringList &files)
+{
+    for (const QString &file : files) {
+        if (m_ctx.album.pplMode() && ClassifyExtension(file) == MediaClass::WaveAudio)
+            appendError(Texts::CannotAddType, file);
+        else if (readable(file))
+            m_ctx.album.AddBackgroundMusic(file);
+    }
+}
+
+void PropertyCommands::btnDeleteBGMusicClick(int row)
+{
+    AlbumProperties p = m_ctx.album.properties();
+    if (row < 0 || size_t(row) >= p.backgroundMusic.size())
+        return;
+    // A file that no longer probes gives back nothing.
+    const double seconds
+        = Rounding::parseDecimal(ProbeMedia(p.backgroundMusic[size_t(row)].musicFile).lengthText);
+    p.backgroundMusicSeconds -= int(seconds);
+    p.backgroundMusic.erase(p.backgroundMusic.begin() + row);
+    m_ctx.album.setProperties(p);
+    m_ctx.album.setModified(true);
+    m_ctx.album.RefreshTotals();
+}
+
+void PropertyCommands::Image5Click(int choice)
+{
+    static const char16_t *names[]
+        = {Transitions::AlphaBlend, Transitions::HorizontalWipe, Transitions::VerticalWipe};
+    const int c = choice >= 0 && choice <= 2 ? choice : 0;
+    m_ctx.state.setTransitionChoice(c);
+    m_ctx.album.SelectTransitionByName(text(names[c]));
+    m_ctx.album.ApplyAlbumTransition();
+}
+
+void PropertyCommands::mnuPropertyClick()
+{
+    AlbumDocument &album = m_ctx.album;
+    if (album.objectCount() == 0)
+        return;
+    if (album.currentObject() < 0)
+        album.setCurrentObject(0);
+    ObjectDialogState dialog(album, album.currentObject());
+    if (m_ctx.prompts.editObject(dialog))
+        dialog.BtnOKClick(album, m_ctx.state);
+}
