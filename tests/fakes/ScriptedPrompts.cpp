@@ -7,10 +7,43 @@ UserPrompts::Answer ScriptedPrompts::message(
     return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
 }
 
+QStringList ScriptedPrompts::chooseOpenFiles(
+    const QString &filter, bool multiple, const QString &title)
+{
+    openRequests.append({filter, multiple, title});
+    return openAnswers.isEmpty() ? QStringList() : openAnswers.takeFirst();
+}
+
+QString ScriptedPrompts::chooseSaveFile(
+    const QString &, const QString &, const QString &suggestedName)
+{
+    saveSuggestions.append(suggestedName);
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+int ScriptedPrompts::chooseAlbumType()
+{
+    ++typeDialogs;
+    return typeAnswers.isEmpty() ? -1 : typeAnswers.takeFirst();
+}
+
+bool ScriptedPrompts::editObject(ObjectDialogState &state)
+{
+    return onEditObject && onEditObject(state);
+}
+
 QStringList ScriptedPrompts::texts() const
 {
     QStringList result;
     for (const Shown &s : shown)
         result.append(s.text);
     return result;
+}
+
+void ScriptedPrompts::clear()
+{
+    shown.clear();
+    openRequests.clear();
+    saveSuggestions.clear();
+    typeDialogs = 0;
 }

@@ -1,0 +1,225 @@
+// Save, Save As and Open headless: dialogs, name checks, overwrite questions,
+// failures that must change nothing, and the property pages.
+
+#include "CommandFixture.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void savesANewAlbumThenSavesAgainWithoutAsking()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        f.files.SaveAlbummenuClick();
+        QCOMPARE(f.prompts.shown.last().text, u"No file to save."_s);
+        QCOMPARE(f.prompts.shown.last().icon, UserPrompts::Icon::Error);
+        f.files.SaveAsAlbummenuClick();
+        QCOMPARE(f.prompts.shown.last().icon, UserPrompts::Icon::None);
+
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg")});
+        f.prompts.saveAnswers = {f.media.path(u"trip"_s)};
+        f.files.SaveAlbummenuClick();
+        QCOMPARE(f.prompts.saveSuggestions, QStringList{u"NoName"_s});
+        QCOMPARE(f.album.filePath(), f.media.path(u"trip.pvm"_s));
+        QCOMPARE(f.state.caption(), u"Harlowe Lumavine - trip.pvm"_s);
+        QVERIFY(f.state.saveCompleted);
+        QVERIFY(!f.album.modified());
+        QVERIFY(contents(f.media.path(u"trip.pvm"_s)).contains("mpv:StillRef"));
+
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("grey.jpg")});
+        f.prompts.clear();
+        f.files.SaveAlbummenuClick();
+        QCOMPARE(f.prompts.saveSuggestions.size(), 0);
+        QCOMPARE(contents(f.media.path(u"trip.pvm"_s)).count("mpv:StillRef"), 2);
+        // Save As always shows the dialog.
+        f.prompts.saveAnswers = {f.media.path(u"copy.pvm"_s)};
+        f.files.SaveAsAlbummenuClick();
+        QCOMPARE(f.prompts.saveSuggestions, QStringList{u"trip.pvm"_s});
+        QCOMPARE(f.album.fileName(), u"copy.pvm"_s);
+    }
+
+    void checksNamesAndAsksBeforeOverwriting()
+    {
+        CommandFixture f;
+        f.newAlbum(2);
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg")});
+        const QString existing = f.media.copy("color.jpg", u"old.ppl"_s);
+        const QByteArray before = contents(existing);
+        f.prompts.saveAnswers = {f.media.path(u"bad:name.ppl"_s), existing};
+        f.prompts.answers
+            = {UserPrompts::Answer::Ok, UserPrompts::Answer::Yes, UserPrompts::Answer::No};
+        f.files.SaveAlbummenuClick();
+        QCOMPARE(f.prompts.texts(),
+            QStringList({u" The next character can not use to the file name.\r\r\\ / : * ? < > |"_s,
+                u"Same file name exists. Do you want to save?"_s,
+                u"The album file exists.\r\n\r\n"_s + existing + u"\r\n\r\nOverwrite it?"_s}));
+        QCOMPARE(f.prompts.shown[0].icon, UserPrompts::Icon::Error);
+        QCOMPARE(f.prompts.shown[1].buttons, UserPrompts::Buttons::YesNo);
+        QCOMPARE(contents(existing), before);
+        QCOMPARE(f.album.fileName(), u"NoName"_s);
+        QVERIFY(!f.state.saveCompleted);
+
+        // No to the dialog's question keeps it open for another name.
+        f.prompts.clear();
+        f.prompts.saveAnswers = {existing, f.media.path(u"new.ppl"_s)};
+        f.prompts.answers = {UserPrompts::Answer::No};
+        f.files.SaveAlbummenuClick();
+        QCOMPARE(f.album.fileName(), u"new.ppl"_s);
+        QVERIFY(contents(f.media.path(u"new.ppl"_s)).startsWith("<PRESENTATION>"));
+    }
+
+    void aFailedWriteChangesNothing()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg")});
+        f.prompts.saveAnswers = {u"/no/such/folder/a.pvm"_s};
+        f.files.SaveAlbummenuClick();
+        QVERIFY(f.prompts.shown.last().text.startsWith(
+            u"The album file can not be written.\r\n\r\n/no/such/folder/a.pvm\r\n\r\n"_s));
+        QCOMPARE(f.album.fileName(), u"NoName"_s);
+        QCOMPARE(f.album.filePath(), QString());
+        QCOMPARE(f.state.caption(), u"Harlowe Lumavine - NoName"_s);
+        QVERIFY(f.album.modified());
+        QVERIFY(!f.state.saveCompleted);
+    }
+
+    void opensAlbums()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg")});
+        f.prompts.saveAnswers = {f.media.path(u"trip.pvm"_s)};
+        f.files.SaveAlbummenuClick();
+
+        // A music window reads the manifest and stays a music album.
+        f.newAlbum(1);
+        f.add(&EditingCommands::audiomenuClick, {f.media.copy("tagged.mp3")});
+        AlbumProperties p = f.album.properties();
+        p.title = u"Old"_s;
+        f.album.setProperties(p);
+        QList<bool> busy;
+        f.state.hooks.busyCursor = [&](bool on) { busy.append(on); };
+        f.prompts.clear();
+        f.prompts.answers = {UserPrompts::Answer::No};
+        f.prompts.openAnswers = {{f.media.path(u"trip.pvm"_s)}};
+        f.files.OpenAlbummenuClick();
+        QCOMPARE(
+            f.prompts.texts(), QStringList{u"There is data in the album. Do you want to save?"_s});
+        QCOMPARE(f.prompts.openRequests.first().filter, u"Album File(*.mum)|*.mum|"_s);
+        QCOMPARE(f.album.albumType(), AlbumType::Music);
+        QCOMPARE(f.album.objectCount(), 1);
+        QCOMPARE(f.album.object(0).kind, ObjectKind::Still);
+        QCOMPARE(f.album.properties().title, QString());
+        QCOMPARE(f.state.caption(), u"Harlowe Lumavine - trip.pvm"_s);
+        QVERIFY(!f.album.modified());
+        QVERIFY(!f.album.opening());
+        QCOMPARE(busy, QList<bool>({true, false}));
+
+        // Unmodified: no question. A file gone since: its message.
+        f.prompts.clear();
+        f.prompts.openAnswers = {{f.media.path(u"gone.mum"_s)}};
+        f.files.OpenAlbummenuClick();
+        QCOMPARE(f.prompts.texts(), QStringList{u"The file is not exist."_s});
+        QCOMPARE(f.prompts.shown[0].icon, UserPrompts::Icon::Error);
+        QVERIFY(!f.album.opening());
+    }
+
+    void aModifiedPlayerAlbumIsExportedBeforeOpening()
+    {
+        CommandFixture f;
+        f.newAlbum(2);
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg")});
+        f.album.setOpenedFromPlayer(true);
+        int exports = 0;
+        f.state.hooks.exportToDevice = [&] { ++exports; };
+        f.prompts.answers = {UserPrompts::Answer::Yes};
+        f.prompts.openAnswers = {{f.media.path(u"none.ppl"_s)}};
+        f.files.OpenAlbummenuClick();
+        QCOMPARE(exports, 1);
+        QVERIFY(!f.album.openedFromPlayer());
+        QVERIFY(f.state.saveCommandsEnabled());
+    }
+
+    void aMalformedFileLeavesAnEmptyAlbum()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg")});
+        f.album.setModified(false);
+        f.prompts.clear();
+        f.prompts.openAnswers = {{f.media.copy("corrupt.jpg", u"broken.pvm"_s)}};
+        f.files.OpenAlbummenuClick();
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QVERIFY(f.prompts.shown[0].text.startsWith(u"The album file can not be read."_s));
+        QCOMPARE(f.album.objectCount(), 0);
+        QVERIFY(!f.album.opening());
+    }
+
+    void editsBackgroundAndTransition()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        f.add(&EditingCommands::ImageMenuClick,
+            {f.media.copy("color.jpg", u"a.jpg"_s), f.media.copy("color.jpg", u"b.jpg"_s),
+                f.media.copy("color.jpg", u"c.jpg"_s)});
+        f.album.setModified(false);
+        f.properties.Image5Click(1);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(f.album.object(i).transition, u"HORIZONTALWIPE"_s);
+            QCOMPARE(f.album.outline().entry(i).children[2].text, u"HORIZONTALWIPE"_s);
+        }
+        QVERIFY(f.album.modified());
+        QCOMPARE(f.state.transitionChoice(), 1);
+
+        f.prompts.openAnswers = {{f.media.copy("tagged.mp3"), f.media.copy("stereo16.wav")}};
+        f.properties.mnuAddBGMusic_PCClick();
+        const auto &music = f.album.properties().backgroundMusic;
+        QCOMPARE(music.size(), size_t(2));
+        QCOMPARE(music[0].durationText, u"00:00:03"_s);
+        QCOMPARE(music[1].source, u"PC"_s);
+        QCOMPARE(f.album.properties().backgroundMusicSeconds, 5);
+        QCOMPARE(f.album.totalBackgroundMusicText(), u"Total BG Music : 00:00:05"_s);
+        f.properties.btnDeleteBGMusicClick(0);
+        QCOMPARE(f.album.properties().backgroundMusicSeconds, 2);
+        QCOMPARE(f.album.properties().backgroundMusic.size(), size_t(1));
+
+        f.prompts.openAnswers = {{u"/proc/sys/vm/compact_memory"_s}};
+        f.properties.BtnAddBGImageClick();
+        QCOMPARE(f.prompts.shown.last().text,
+            u"This file name can not add.\r\n\r\n/proc/sys/vm/compact_memory"_s);
+        QCOMPARE(f.prompts.shown.last().caption, u"Append error"_s);
+        f.prompts.openAnswers = {{f.media.path(u"a.jpg"_s)}};
+        f.properties.BtnAddBGImageClick();
+        QCOMPARE(f.album.properties().backgroundImage, f.media.path(u"a.jpg"_s));
+        f.properties.BtnDeleteBGImageClick();
+        QCOMPARE(f.album.properties().backgroundImage, QString());
+
+        f.newAlbum(2);
+        const QString wav = f.media.copy("mono8.wav");
+        f.prompts.openAnswers = {{wav}};
+        f.properties.mnuAddBGMusic_PCClick();
+        QCOMPARE(
+            f.prompts.texts(), QStringList{u"The file of this type can not add\r\n\r\n"_s + wav});
+        QCOMPARE(f.prompts.openRequests.last().filter, u"Audio File(*.mp3;*.wma)|*.mp3;*.wma|"_s);
+        QCOMPARE(f.state.pages().activePage, PageLayout::BackgroundMusicPage);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileCommands)
+#include "tst_FileCommands.moc"
