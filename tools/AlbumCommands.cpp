@@ -4,7 +4,11 @@
 #include "AlbumFiles.h"
 #include "AlbumJson.h"
 #include "ConsolePrompts.h"
+#include "EditingCommands.h"
+#include "EditorState.h"
+#include "FileCommands.h"
 #include "MediaClass.h"
+#include "PropertyCommands.h"
 #include "Texts.h"
 
 #include <QFile>
@@ -38,32 +42,10 @@ bool openAlbum(AlbumDocument &album, const QString &path, const QString &playerR
     return AlbumFiles::read(album, path, playerRoot);
 }
 
-std::optional<AlbumType> typeNamed(const QString &name)
+// The album type dialog's choice for a type name; -1 for none.
+int typeChoice(const QString &name)
 {
-    if (name == u"image")
-        return AlbumType::Image;
-    if (name == u"music")
-        return AlbumType::Music;
-    if (name == u"ppl")
-        return AlbumType::Ppl;
-    return std::nullopt;
-}
-
-// Background music as the PC page adds it: refused .wav in a PPL album and
-// files that cannot be read, probed otherwise.
-void addBackgroundMusic(AlbumDocument &album, const QString &path)
-{
-    const auto refuse = [&](const char16_t *text) {
-        album.prompts().message(
-            QString::fromUtf16(text) + QString::fromUtf16(Texts::TwoLineBreaks) + path,
-            QString::fromUtf16(Texts::CaptionAppendError), UserPrompts::Buttons::Ok,
-            UserPrompts::Icon::Error);
-    };
-    if (album.pplMode() && ClassifyExtension(path) == MediaClass::WaveAudio)
-        return refuse(Texts::CannotAddType);
-    if (QFile file(path); !file.open(QIODevice::ReadOnly))
-        return refuse(Texts::CannotAddFile);
-    album.AddBackgroundMusic(path);
+    return name == u"image" ? 0 : name == u"music" ? 1 : name == u"ppl" ? 2 : -1;
 }
 
 } // namespace
@@ -91,25 +73,25 @@ int runDumpCommand(const QStringList &arguments)
 
 int runNewCommand(const QStringList &arguments)
 {
-    std::optional<AlbumType> type;
+    int choice = -1;
     QString out;
     QString transition;
+    QString title;
+    QString creator;
+    QString description;
     QStringList files;
     QStringList music;
-    ConsolePrompts prompts(true);
-    AlbumDocument album(prompts);
-    AlbumProperties properties = album.properties();
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
         if (a == u"--type" && hasValue)
-            type = typeNamed(arguments[++i]);
+            choice = typeChoice(arguments[++i]);
         else if (a == u"--title" && hasValue)
-            properties.title = arguments[++i];
+            title = arguments[++i];
         else if (a == u"--creator" && hasValue)
-            properties.creator = arguments[++i];
+            creator = arguments[++i];
         else if (a == u"--description" && hasValue)
-            properties.description = arguments[++i];
+            description = arguments[++i];
         else if (a == u"--transition" && hasValue)
             transition = arguments[++i];
         else if (a == u"--bg-music" && hasValue)
@@ -121,17 +103,22 @@ int runNewCommand(const QStringList &arguments)
         else
             files.append(QFileInfo(a).absoluteFilePath());
     }
-    if (!type || out.isEmpty())
+    if (choice < 0 || out.isEmpty())
         return fail(u"usage: quillan-tool new --type image|music|ppl [--title T] [--creator C] "
                     "[--description D] [--transition NAME] [--bg-music FILE]... -o OUT FILE..."_s,
             2);
-    album.setAlbumType(*type);
-    album.ClearAlbum(QString::fromUtf16(Texts::RootNewAlbum));
-    album.setProperties(properties);
-    if (!transition.isEmpty())
-        album.SelectTransitionByName(transition);
+    // The album is made as the window makes it: New album, then each file
+    // as a dropped file with the completeness check, then the album pages.
+    ConsolePrompts prompts(true, choice);
+    AlbumDocument album(prompts);
+    EditorState state;
+    const CommandContext context{album, prompts, state};
+    FileCommands fileCommands(context);
+    EditingCommands editing(context, fileCommands);
+    PropertyCommands properties(context);
+    editing.NewAlnummenuClick();
     for (const QString &file : std::as_const(files)) {
-        if (!AcceptsFile(file, *type)) {
+        if (!AcceptsFile(file, album.albumType())) {
             printText(stderr,
                 u"quillan-tool: skipped (not accepted by this album type): "_s + file + u'\n');
             continue;
@@ -139,8 +126,16 @@ int runNewCommand(const QStringList &arguments)
         album.AddMediaFile(file, false, AlbumDocument::RootTarget);
         album.CheckLastObject();
     }
-    for (const QString &file : std::as_const(music))
-        addBackgroundMusic(album, file);
+    properties.addBackgroundMusicFiles(music);
+    if (!transition.isEmpty()) {
+        album.SelectTransitionByName(transition);
+        album.ApplyAlbumTransition();
+    }
+    AlbumProperties p = album.properties();
+    p.title = title;
+    p.creator = creator;
+    p.description = description;
+    album.setProperties(p);
     if (const auto error = AlbumFiles::save(album, out))
         return fail(u"cannot write "_s + out + u": "_s + *error);
     return 0;

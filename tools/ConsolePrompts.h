@@ -1,24 +1,34 @@
 #pragma once
 
-#include "UserPrompts.h"
+#include "CommandPrompts.h"
 
 #include <QStringList>
 
 // Messages of a headless run: kept in order, and echoed to standard error
-// when asked to. Questions are answered with their first button.
-class ConsolePrompts final : public UserPrompts
+// when asked to. Questions are answered with their first button, the album
+// type dialog with the type given, and every other dialog is cancelled.
+class ConsolePrompts final : public CommandPrompts
 {
 public:
-    explicit ConsolePrompts(bool echo)
+    explicit ConsolePrompts(bool echo, int albumTypeChoice = -1)
         : m_echo(echo)
+        , m_albumTypeChoice(albumTypeChoice)
     { }
 
     Answer message(
         const QString &text, const QString &caption, Buttons buttons, Icon icon) override;
+    QStringList chooseOpenFiles(const QString &, bool, const QString &) override { return {}; }
+    QString chooseSaveFile(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    int chooseAlbumType() override { return m_albumTypeChoice; }
+    bool editObject(ObjectDialogState &) override { return false; }
     const QStringList &texts() const { return m_texts; }
 
 private:
     bool m_echo;
+    int m_albumTypeChoice;
     QStringList m_texts;
 };
 
