@@ -1,0 +1,117 @@
+// The two dialogs and the window's prompts, offscreen: texts, defaults, keys
+// and the binding of the object dialog to its working state.
+
+#include "../commands/CommandFixture.h"
+#include "ObjectDialogState.h"
+#include "TFrmObjProp.h"
+#include "TFrmSelect.h"
+#include "WidgetPrompts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QPushButton *buttonNamed(QWidget &parent, const QString &text, int nth = 0)
+{
+    for (QPushButton *b : parent.findChildren<QPushButton *>()) {
+        if (b->text() == text && nth-- == 0)
+            return b;
+    }
+    return nullptr;
+}
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void albumTypeDialog()
+    {
+        TFrmSelect dialog;
+        QCOMPARE(dialog.windowTitle(), u"Making New Album"_s);
+        QVERIFY(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowCloseButtonHint));
+        QStringList labels;
+        for (const QLabel *label : dialog.findChildren<QLabel *>())
+            labels.append(label->text());
+        QVERIFY(labels.contains(u"Select item for making new album"_s));
+        QVERIFY(labels.contains(u"In case you make music album, please select this item.It enables "
+                                "you to edit music and also you may add image by pressing right "
+                                "button of mouse with selection of music one by one.Any completed "
+                                "album will be stored onto *.mum and by selecting this music file, "
+                                "you will see the edited image while listening music."_s));
+        const auto radios = dialog.findChildren<QRadioButton *>();
+        QCOMPARE(radios.size(), 3);
+        QCOMPARE(radios[0]->text(), u"Making Image Album (*.pvm)"_s);
+        QCOMPARE(radios[2]->text(), u"Making Album for the use of PPL(*.ppl)"_s);
+        QVERIFY(radios[2]->isChecked());
+        QCOMPARE(dialog.choice(), 2);
+        QVERIFY(buttonNamed(dialog, u"OK"_s)->isDefault());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(radios[1], Qt::LeftButton, {}, QPoint(6, radios[1]->height() / 2));
+        QCOMPARE(dialog.choice(), 1);
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void objectDialogShowsAndDrivesItsState()
+    {
+        CommandFixture f;
+        f.newAlbum(1);
+        f.add(&EditingCommands::audiomenuClick, {f.media.copy("tagged.mp3")});
+        f.album.setCurrentObject(0);
+        const QStringList photos
+            = {f.media.copy("color.jpg", u"a.jpg"_s), f.media.copy("grey.jpg", u"b.jpg"_s)};
+        f.prompts.openAnswers = {photos};
+        f.editing.MovieAddMenuClick();
+
+        ObjectDialogState state(f.album, 0);
+        TFrmObjProp dialog(state, f.prompts);
+        QCOMPARE(dialog.windowTitle(), u"Propety - Audio + Image"_s);
+        QCOMPARE(dialog.entryList()->count(), 2);
+        QCOMPARE(dialog.entryList()->item(1)->text(), u"b.jpg"_s);
+        QVERIFY(!buttonNamed(dialog, u"Change"_s)->isEnabled());
+        QVERIFY(buttonNamed(dialog, u"Add"_s)->isEnabled());
+        QVERIFY(dialog.durationBox()->isEnabled());
+        const auto fields = dialog.findChildren<QLineEdit *>();
+        QVERIFY(std::any_of(fields.begin(), fields.end(),
+            [](const QLineEdit *e) { return e->text() == u"tagged.mp3"_s; }));
+
+        dialog.entryList()->item(1)->setSelected(true);
+        dialog.entryList()->item(0)->setSelected(false);
+        QCOMPARE(state.selected, QList<int>{1});
+        QCOMPARE(state.pathField, photos[1]);
+        QTest::mouseClick(buttonNamed(dialog, u"Up"_s), Qt::LeftButton);
+        QCOMPARE(state.names, QStringList({u"b.jpg"_s, u"a.jpg"_s}));
+        QCOMPARE(dialog.entryList()->item(0)->text(), u"b.jpg"_s);
+        QVERIFY(state.entriesChanged);
+
+        dialog.entryList()->selectAll();
+        QTest::mouseClick(buttonNamed(dialog, u"Delete"_s), Qt::LeftButton);
+        QCOMPARE(dialog.entryList()->count(), 1);
+        QCOMPARE(f.prompts.texts().last(), u"At least there must be one image."_s);
+    }
+
+    void convertsFiltersAndTexts()
+    {
+        QCOMPARE(WidgetPrompts::qtFilter(u"Image File(*.jpg)|*.jpg|"_s),
+            u"Image File(*.jpg) (*.jpg *.JPG)"_s);
+        QCOMPARE(WidgetPrompts::qtFilter(u"*.jpg|*.jpg"_s), u"*.jpg (*.jpg *.JPG)"_s);
+        QCOMPARE(WidgetPrompts::qtFilter(u"Movie File(*.avi,*.mpg)|*.avi;*wmv|"_s),
+            u"Movie File(*.avi,*.mpg) (*.avi *.AVI *wmv *WMV)"_s);
+        QCOMPARE(WidgetPrompts::displayText(u"a\r\nb\r\rc"_s), u"a\nb\n\nc"_s);
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_Dialogs.moc"
