@@ -75,3 +75,16 @@ QString FileFilters::albumFilter(AlbumType type)
     }
     return QString::fromUtf16(ImageAlbums);
 }
+
+QString FileFilters::albumExtension(AlbumType type)
+{
+    switch (type) {
+    case AlbumType::Music:
+        return u".mum"_s;
+    case AlbumType::Ppl:
+        return u".ppl"_s;
+    case AlbumType::Image:
+        break;
+    }
+    return u".pvm"_s;
+}

@@ -38,4 +38,6 @@ inline constexpr char16_t BackgroundPicture[] = u"*.jpg|*.jpg";
 
 // The album filter of an album type.
 QString albumFilter(AlbumType type);
+// The file extension of an album type, with its dot: ".pvm", ".mum", ".ppl".
+QString albumExtension(AlbumType type);
 } // namespace FileFilters

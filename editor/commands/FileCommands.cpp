@@ -12,21 +12,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-QString defaultSuffix(AlbumType type)
-{
-    switch (type) {
-    case AlbumType::Music:
-        return u".mum"_s;
-    case AlbumType::Ppl:
-        return u".ppl"_s;
-    case AlbumType::Image:
-        break;
-    }
-    return u".pvm"_s;
-}
-} // namespace
-
 FileCommands::FileCommands(CommandContext context)
     : m_ctx(context)
 { }
@@ -59,12 +44,12 @@ QString FileCommands::askSaveName()
 {
     const AlbumType type = m_ctx.album.albumType();
     while (true) {
-        QString path = m_ctx.prompts.chooseSaveFile(
-            FileFilters::albumFilter(type), defaultSuffix(type), m_ctx.album.fileName());
+        QString path = m_ctx.prompts.chooseSaveFile(FileFilters::albumFilter(type),
+            FileFilters::albumExtension(type), m_ctx.album.fileName());
         if (path.isEmpty())
             return {};
         if (fileExtension(path).isEmpty())
-            path += defaultSuffix(type);
+            path += FileFilters::albumExtension(type);
         if (checkSaveName(path))
             return path;
     }

@@ -15,12 +15,10 @@ namespace AlbumFiles {
 std::optional<AlbumType> typeOfPath(const QString &path)
 {
     const QString ext = fileExtension(path).toLower();
-    if (ext == u".pvm")
-        return AlbumType::Image;
-    if (ext == u".mum")
-        return AlbumType::Music;
-    if (ext == u".ppl")
-        return AlbumType::Ppl;
+    for (AlbumType type : {AlbumType::Image, AlbumType::Music, AlbumType::Ppl}) {
+        if (ext == FileFilters::albumExtension(type))
+            return type;
+    }
     return std::nullopt;
 }
 
