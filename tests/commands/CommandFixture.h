@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AlbumDocument.h"
+#include "AlbumFiles.h"
 #include "EditingCommands.h"
 #include "EditorState.h"
 #include "FileCommands.h"
