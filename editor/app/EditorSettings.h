@@ -1,0 +1,19 @@
+#pragma once
+
+// The editor's one setting, the playback volume, kept in the user's
+// Harlowe/Quillwright.ini, and the rule between the volume and its slider.
+class EditorSettings
+{
+public:
+    static constexpr int FullVolume = 10000;
+    static constexpr int SliderMaximum = 5000;
+
+    // 10000 when nothing is stored.
+    static int readVolume();
+    static void writeVolume(int volume);
+
+    // The slider shows the volume less 5000, or 1 for 5000 and below.
+    static int sliderFromVolume(int volume);
+    // A slider position gives position + 5000 above 4, else 10.
+    static int volumeFromSlider(int position);
+};

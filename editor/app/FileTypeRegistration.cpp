@@ -1,0 +1,81 @@
+#include "FileTypeRegistration.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace FileTypeRegistration {
+
+namespace {
+
+struct AlbumType
+{
+    const char *mime;
+    const char *comment;
+    const char *glob;
+};
+
+constexpr AlbumType Types[] = {
+    {"application/x-quillan-pvm", "Quillan PVM", "*.pvm"},
+    {"application/x-quillan-mum", "Quillan MUM", "*.mum"},
+    {"application/x-quillan-ppl", "Quillan PPL", "*.ppl"},
+};
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+void refresh(const char *tool, const QString &folder)
+{
+    const QString program = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+    if (!program.isEmpty())
+        QProcess::execute(program, {folder});
+}
+
+} // namespace
+
+QByteArray mimePackage()
+{
+    QByteArray xml
+        = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
+    for (const AlbumType &t : Types) {
+        xml += QByteArray("  <mime-type type=\"") + t.mime + "\">\n    <comment>" + t.comment
+            + "</comment>\n    <glob pattern=\"" + t.glob + "\"/>\n  </mime-type>\n";
+    }
+    return xml + "</mime-info>\n";
+}
+
+QByteArray desktopEntry(const QString &executable)
+{
+    QByteArray types;
+    for (const AlbumType &t : Types)
+        types += QByteArray(t.mime) + ';';
+    // Exec quotes the path as the desktop entry specification asks.
+    QString quoted = executable;
+    quoted.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s);
+    return "[Desktop Entry]\nType=Application\nName=Quillan\n"
+           "Comment=Album editor for portable media players\nExec=\""
+        + quoted.toUtf8() + "\" %f\nMimeType=" + types
+        + "\nTerminal=false\nCategories=AudioVideo;\n";
+}
+
+void registerFor(const QString &executable)
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        return;
+    if (write(data + u"/mime/packages/quillan.xml"_s, mimePackage()))
+        refresh("update-mime-database", data + u"/mime"_s);
+    if (write(data + u"/applications/quillan.desktop"_s, desktopEntry(executable)))
+        refresh("update-desktop-database", data + u"/applications"_s);
+}
+
+} // namespace FileTypeRegistration
