@@ -108,6 +108,9 @@ private Q_SLOTS:
         f.files.SaveAlbummenuClick();
 
         // A music window reads the manifest and stays a music album.
+        f.properties.Image5Click(2);
+        f.prompts.saveAnswers = {f.media.path(u"wipe.pvm"_s)};
+        f.files.SaveAsAlbummenuClick();
         f.newAlbum(1);
         f.add(&EditingCommands::audiomenuClick, {f.media.copy("tagged.mp3")});
         AlbumProperties p = f.album.properties();
@@ -130,6 +133,11 @@ private Q_SLOTS:
         QVERIFY(!f.album.modified());
         QVERIFY(!f.album.opening());
         QCOMPARE(busy, QList<bool>({true, false}));
+        QCOMPARE(f.state.transitionChoice(), 0);
+        f.prompts.openAnswers = {{f.media.path(u"wipe.pvm"_s)}};
+        f.files.OpenAlbummenuClick();
+        QCOMPARE(f.album.properties().albumTransition, u"VERTICALWIPE"_s);
+        QCOMPARE(f.state.transitionChoice(), 2);
 
         // Unmodified: no question. A file gone since: its message.
         f.prompts.clear();
