@@ -322,10 +322,11 @@ void ManifestReading::build(const Entry &entry)
             o.durationSeconds = ReaderObjects::durationOr(
                 entry.items.back().text.mid(qsizetype(sizeof "CaptureDur:") - 1),
                 p.defaultStillSeconds);
+        // A video without a stored thumbnail shows its first frame.
         if (!o.thumbnailFile.isEmpty() || kind != 7)
             o.thumbnail = MakePhotoThumbnail(o.thumbnailFile.isEmpty() ? main : o.thumbnailFile);
         else
-            o.thumbnail = StandardPictures::unplayableVideo();
+            o.thumbnail = ProbeVideoAndThumbnail(main).thumbnail;
         if (kind == 2) {
             const auto notSound = std::count_if(entry.items.begin(), entry.items.end(),
                 [](const Item &i) { return !isAudioClass(ClassifyExtension(i.text)); });
@@ -370,6 +371,7 @@ void ManifestReading::build(const Entry &entry)
             AlbumOutline::setField(node, AlbumOutline::KindField,
                 u"Audio-Image:"_s + QString::number(o.memberFiles.size()));
     }
+    ReaderObjects::setCaptions(o);
     m_album.appendObject(o, std::move(node));
 }
 

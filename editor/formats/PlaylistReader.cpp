@@ -139,8 +139,8 @@ void PlaylistReading::readPhotoWithSound(const pugi::xml_node &entry)
     o.memberDurations = QStringList{seconds};
     o.memberSizesKB = QStringList{QString::number(Rounding::kilobytes(FileSizeBytes(*sound)))};
     o.memberThumbnails = QStringList{QString()};
-    o.audioCaption = fileNameOf(*sound);
     o.thumbnail = MakePhotoThumbnail(*still);
+    ReaderObjects::setCaptions(o);
     const int number = m_album.outline().entryCount() + 1;
     OutlineNode node = ReaderObjects::entry(
         nextText(*still), number, seconds, transition, u"Image-Audio:"_s, *sound);
@@ -162,8 +162,8 @@ void PlaylistReading::readMusic(const pugi::xml_node &entry)
         ? QString::number(m_album.properties().defaultStillSeconds)
         : probe.lengthText;
     o.transition = QString::fromUtf16(Transitions::AlphaBlend);
-    o.audioCaption = fileNameOf(*p);
     o.thumbnail = StandardPictures::music();
+    ReaderObjects::setCaptions(o);
     const int number = m_album.outline().entryCount() + 1;
     m_album.appendObject(o,
         ReaderObjects::entry(nextText(*p), number, o.durationSeconds, o.transition,

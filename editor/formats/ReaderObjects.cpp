@@ -31,6 +31,27 @@ void addMember(OutlineNode &objectEntry, const QString &path, const QString &dur
         transition, (prefix.isEmpty() ? probe.probeKind : prefix) + probe.description, path));
 }
 
+void setCaptions(AlbumObject &o)
+{
+    const QString main = fileNameOf(o.mainFile);
+    const QString firstMember = o.memberFiles.isEmpty() ? QString() : fileNameOf(o.memberFiles[0]);
+    switch (o.kind) {
+    case ObjectKind::StillWithAudio:
+        o.imageCaption = main;
+        o.audioCaption = firstMember;
+        break;
+    case ObjectKind::AudioWithStill:
+        o.imageCaption = firstMember;
+        o.audioCaption = main;
+        break;
+    case ObjectKind::Audio:
+        o.audioCaption = main;
+        break;
+    default:
+        o.imageCaption = main;
+    }
+}
+
 QString durationOr(const QString &text, int fallbackSeconds)
 {
     bool ok = false;

@@ -15,6 +15,10 @@ OutlineNode entry(const QString &text, int number, const QString &durationSecond
 void addMember(OutlineNode &entry, const QString &path, const QString &durationSeconds,
     const QString &transition, const QString &prefix = {});
 
+// The captions the views show, from the object's files: the photo or video
+// name, the music or sound name.
+void setCaptions(AlbumObject &object);
+
 // A duration text if it is a number, else the fallback seconds.
 QString durationOr(const QString &text, int fallbackSeconds);
 

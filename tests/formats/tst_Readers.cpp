@@ -6,6 +6,7 @@
 #include "AlbumFiles.h"
 #include "MediaProbe.h"
 #include "ScriptedPrompts.h"
+#include "StandardPictures.h"
 #include "TestMedia.h"
 
 #include <QDir>
@@ -107,6 +108,11 @@ private Q_SLOTS:
         QCOMPARE(back.object(2).durationSeconds, ProbeMedia(album.object(2).mainFile).lengthText);
         QCOMPARE(back.outline().root().text, u"Album"_s);
         QCOMPARE(back.outline().entry(1).text, u"2:g.jpg"_s);
+        // The views' captions come from the files; a video shows its frame.
+        QCOMPARE(back.object(0).imageCaption, u"R&B 100%.jpg"_s);
+        QCOMPARE(back.object(1).audioCaption, u"voice.wav"_s);
+        QCOMPARE(back.object(2).imageCaption, u"clip.mpg"_s);
+        QVERIFY(back.object(2).thumbnail != StandardPictures::unplayableVideo());
         QCOMPARE(back.outline().entry(1).children[3].text, u"Image-Audio:2"_s);
         QCOMPARE(back.outline().entry(1).children[4].children.size(), size_t(1));
         QCOMPARE(back.totalTimeText(), u"Total Time: 00:00:09"_s);

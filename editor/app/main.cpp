@@ -1,0 +1,42 @@
+// Quillan: the album editor. One editor per user; a second start raises the
+// first and ends without passing its arguments on.
+
+#include "CompanionLibraries.h"
+#include "FileTypeRegistration.h"
+#include "SingleInstance.h"
+#include "TFrmMain.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillan"));
+    SingleInstance instance(SingleInstance::defaultKey());
+    if (!instance.tryBecomePrimary()) {
+        instance.notifyPrimary();
+        return 0;
+    }
+
+    TFrmMain window;
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] {
+        window.showMaximized();
+        window.raise();
+        window.activateWindow();
+    });
+    CompanionLibraries libraries(window.prompts());
+    libraries.LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
+    window.showMaximized();
+
+    // The command line is handled once the window shows: an album to open,
+    // or a new album with the media named.
+    QTimer::singleShot(0, &window, [&window] {
+        window.lifecycle().openCommandLine(QCoreApplication::arguments().mid(1));
+        if (window.state().quitRequested)
+            QCoreApplication::quit();
+    });
+    const int result = app.exec();
+    FileTypeRegistration::registerFor(QCoreApplication::applicationFilePath());
+    return result;
+}

@@ -1,0 +1,243 @@
+#include "TFrmMain.h"
+
+#include "Texts.h"
+#include "ThumbnailStrip.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+TFrmMain::TFrmMain(QWidget *parent)
+    : QMainWindow(parent)
+    , m_prompts(this)
+    , m_album(m_prompts)
+    , m_context{m_album, m_prompts, m_state}
+    , m_files(m_context)
+    , m_editing(m_context, m_files)
+    , m_properties(m_context)
+    , m_lifecycle(m_context, m_files, m_editing)
+{
+    setObjectName(u"TFrmMain"_s);
+    m_album.setUntitled();
+    buildMenus();
+    buildToolBar();
+
+    m_strip = new ThumbnailStrip(m_album, this);
+    m_preview = new QLabel(this);
+    m_preview->setAlignment(Qt::AlignCenter);
+    m_preview->setMinimumSize(320, 240);
+    m_preview->setStyleSheet(u"background: rgb(200,203,216);"_s);
+    m_typeLabel = new QLabel(this);
+
+    auto *pages = new QTabWidget(this);
+    pages->addTab(buildAlbumPage(), u"Album "_s);
+    auto *top = new QSplitter(Qt::Horizontal, this);
+    auto *previewBox = new QWidget(this);
+    auto *previewLayout = new QVBoxLayout(previewBox);
+    previewLayout->addWidget(m_typeLabel);
+    previewLayout->addWidget(m_preview, 1);
+    top->addWidget(previewBox);
+    top->addWidget(pages);
+    auto *main = new QSplitter(Qt::Vertical, this);
+    main->addWidget(top);
+    main->addWidget(m_strip);
+    main->setStretchFactor(1, 1);
+    setCentralWidget(main);
+
+    for (QLabel *&panel : m_panels) {
+        panel = new QLabel(this);
+        statusBar()->addWidget(panel, 1);
+    }
+    bindState();
+    installHooks();
+    m_state.setCaption(QString::fromUtf16(Texts::WindowCaptionPrefix) + m_album.fileName());
+}
+
+QAction *TFrmMain::command(
+    QMenu *menu, const QString &caption, const QKeySequence &shortcut, Handler handler)
+{
+    QAction *action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [handler] { handler(); });
+    m_actions.insert(caption, action);
+    return action;
+}
+
+void TFrmMain::buildMenus()
+{
+    QMenu *album = menuBar()->addMenu(u"Album(&F)"_s);
+    command(album, u"New Album(&N)"_s, QKeySequence(u"Ctrl+N"_s),
+        [this] { m_editing.NewAlnummenuClick(); });
+    command(album, u"Open Album(&O)"_s, QKeySequence(u"Ctrl+O"_s),
+        [this] { m_files.OpenAlbummenuClick(); });
+    album->addSeparator();
+    command(album, u"Save Album(&S)"_s, QKeySequence(u"Ctrl+S"_s),
+        [this] { m_files.SaveAlbummenuClick(); });
+    command(album, u"Save As...(&A)"_s, {}, [this] { m_files.SaveAsAlbummenuClick(); });
+    album->addSeparator();
+    command(album, u"Exit(&X)"_s, {}, [this] { close(); });
+
+    QMenu *edit = menuBar()->addMenu(u"Edit Album(&E)"_s);
+    command(edit, u"Add Movie(&V)"_s, Qt::Key_F2, [this] { m_editing.moviemenuClick(); });
+    command(edit, u"Add Image(&I)"_s, Qt::Key_F3, [this] { m_editing.ImageMenuClick(); });
+    command(edit, u"Add Music(&M)"_s, Qt::Key_F4, [this] { m_editing.audiomenuClick(); });
+    command(edit, u"Add Album(&A)"_s, Qt::Key_F5, [this] { m_editing.albumAddClick(); });
+    edit->addSeparator();
+    command(edit, u"Delete(&D)"_s, {}, [this] { m_editing.DelMenuClick(); });
+    command(edit, u"Delete All List(&L)"_s, {}, [this] { m_editing.mnuDeleteListAllClick(); });
+
+    m_objectMenu = new QMenu(this);
+    command(
+        m_objectMenu, u"Append Image(&I)"_s, Qt::Key_F8, [this] { m_editing.MovieAddMenuClick(); });
+    command(m_objectMenu, u"Append Audio(&A)"_s, Qt::Key_F9, [this] { m_editing.AddAudioClick(); });
+    m_objectMenu->addSeparator();
+    m_objectMenu->addAction(m_actions.value(u"Delete(&D)"_s));
+    m_objectMenu->addSeparator();
+    command(
+        m_objectMenu, u"Property(&P)"_s, Qt::Key_F10, [this] { m_properties.mnuPropertyClick(); });
+    addActions(m_objectMenu->actions());
+}
+
+void TFrmMain::buildToolBar()
+{
+    QToolBar *bar = addToolBar(u"ToolTop"_s);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const auto button = [&](const QString &caption, const QString &hint, const QString &menuItem) {
+        QAction *action = bar->addAction(caption);
+        action->setToolTip(hint);
+        QAction *item = m_actions.value(menuItem);
+        connect(action, &QAction::triggered, item, &QAction::trigger);
+        // The button is enabled exactly when its menu item is.
+        connect(item, &QAction::enabledChanged, action, &QAction::setEnabled);
+    };
+    button(u"New"_s, u"New Album"_s, u"New Album(&N)"_s);
+    button(u"Open"_s, u"Open Album"_s, u"Open Album(&O)"_s);
+    button(u"Save"_s, u"Save Album"_s, u"Save Album(&S)"_s);
+    bar->addSeparator();
+    button(u"Add Movie"_s, u"Add Movie to Album"_s, u"Add Movie(&V)"_s);
+    button(u"Add Image"_s, u"Add Image to Album"_s, u"Add Image(&I)"_s);
+    button(u"Add Music"_s, u"Add Music to Album"_s, u"Add Music(&M)"_s);
+    button(u"Add Album"_s, u"Add Album to Album"_s, u"Add Album(&A)"_s);
+}
+
+QWidget *TFrmMain::buildAlbumPage()
+{
+    auto *page = new QWidget(this);
+    auto *form = new QFormLayout(page);
+    m_title = new QLineEdit(page);
+    m_creator = new QLineEdit(page);
+    m_description = new QLineEdit(page);
+    form->addRow(u"Title"_s, m_title);
+    form->addRow(u"Creator"_s, m_creator);
+    form->addRow(u"Description"_s, m_description);
+    // Typing does not mark the album modified; the text goes into the album.
+    for (QLineEdit *field : {m_title, m_creator, m_description}) {
+        connect(field, &QLineEdit::textEdited, this, [this] {
+            AlbumProperties p = m_album.properties();
+            p.title = m_title->text();
+            p.creator = m_creator->text();
+            p.description = m_description->text();
+            m_album.setProperties(p);
+        });
+    }
+    return page;
+}
+
+void TFrmMain::bindState()
+{
+    connect(&m_state, &EditorState::changed, this, [this] {
+        setWindowTitle(m_state.caption());
+        m_typeLabel->setText(m_state.typeLabel());
+        const CommandAvailability &c = m_state.commands();
+        m_actions.value(u"Add Movie(&V)"_s)->setEnabled(c.addMovie);
+        m_actions.value(u"Add Image(&I)"_s)->setEnabled(c.addImage);
+        m_actions.value(u"Add Music(&M)"_s)->setEnabled(c.addMusic);
+        m_actions.value(u"Add Album(&A)"_s)->setEnabled(c.addAlbum);
+        m_actions.value(u"Save Album(&S)"_s)->setEnabled(m_state.saveCommandsEnabled());
+        m_actions.value(u"Save As...(&A)"_s)->setEnabled(m_state.saveCommandsEnabled());
+    });
+    connect(&m_album, &AlbumDocument::propertiesChanged, this, [this] {
+        const AlbumProperties &p = m_album.properties();
+        for (auto [field, value] : {std::pair{m_title, &p.title}, std::pair{m_creator, &p.creator},
+                 std::pair{m_description, &p.description}}) {
+            if (field->text() != *value)
+                field->setText(*value);
+        }
+    });
+    connect(&m_album, &AlbumDocument::totalsChanged, this, &TFrmMain::showStatus);
+    connect(&m_album, &AlbumDocument::currentObjectChanged, this, &TFrmMain::showStatus);
+    connect(m_strip, &ThumbnailStrip::objectClicked, this, &TFrmMain::selectObject);
+    connect(m_strip, &ThumbnailStrip::titleClicked, this, [this](int index) {
+        selectObject(index);
+        m_properties.mnuPropertyClick();
+    });
+    connect(m_strip, &ThumbnailStrip::menuRequested, this, [this](int index, QPoint at) {
+        selectObject(index);
+        m_objectMenu->popup(at);
+    });
+}
+
+void TFrmMain::installHooks()
+{
+    EditorState::Hooks &h = m_state.hooks;
+    h.busyCursor = [](bool on) {
+        if (on)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+    h.processEvents = [] { QCoreApplication::processEvents(); };
+    h.selectObject = [this](int index, int) { selectObject(index); };
+    h.clearPreview = [this] { m_preview->clear(); };
+    h.statusProgress = [this](const QString &text) { m_panels[4]->setText(text); };
+}
+
+void TFrmMain::selectObject(int index)
+{
+    if (index < 0 || index >= m_album.objectCount())
+        return;
+    m_album.setCurrentObject(index);
+    const AlbumObject &o = m_album.object(index);
+    const QImage picture = o.kind == ObjectKind::Still || o.kind == ObjectKind::StillWithAudio
+        ? QImage(o.mainFile)
+        : o.thumbnail;
+    m_preview->setPixmap(QPixmap::fromImage(
+        picture.scaled(m_preview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void TFrmMain::showStatus()
+{
+    m_panels[1]->setText(m_album.totalTimeText());
+    m_panels[2]->setText(m_album.totalBackgroundMusicText());
+    m_panels[4]->setText(QString::number(m_album.currentObject() + 1) + u" / "_s
+        + QString::number(m_album.objectCount()) + QString::fromUtf16(Texts::ObjectsSuffix));
+}
+
+void TFrmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_lifecycle.FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TFrmMain::keyPressEvent(QKeyEvent *event)
+{
+    // Del deletes the object unless a text field takes the key.
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier
+        && !qobject_cast<QLineEdit *>(QApplication::focusWidget())) {
+        m_editing.DelMenuClick();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "AlbumDocument.h"
+#include "EditingCommands.h"
+#include "EditorState.h"
+#include "FileCommands.h"
+#include "LifecycleCommands.h"
+#include "PropertyCommands.h"
+#include "WidgetPrompts.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class ThumbnailStrip;
+
+// The editor's main window: menus, tool buttons, the album page, the
+// preview, the thumbnail strip and the status bar, bound to the commands
+// and the album document. It holds no album data of its own.
+class TFrmMain final : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TFrmMain)
+
+public:
+    explicit TFrmMain(QWidget *parent = nullptr);
+
+    AlbumDocument &album() { return m_album; }
+    EditorState &state() { return m_state; }
+    LifecycleCommands &lifecycle() { return m_lifecycle; }
+    CommandPrompts &prompts() { return m_prompts; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    using Handler = std::function<void()>;
+    QAction *command(
+        QMenu *menu, const QString &caption, const QKeySequence &shortcut, Handler handler);
+    void buildMenus();
+    void buildToolBar();
+    QWidget *buildAlbumPage();
+    void bindState();
+    void installHooks();
+    void selectObject(int index);
+    void showStatus();
+
+    WidgetPrompts m_prompts;
+    AlbumDocument m_album;
+    EditorState m_state;
+    CommandContext m_context;
+    FileCommands m_files;
+    EditingCommands m_editing;
+    PropertyCommands m_properties;
+    LifecycleCommands m_lifecycle;
+
+    ThumbnailStrip *m_strip = nullptr;
+    QLabel *m_preview = nullptr;
+    QLabel *m_typeLabel = nullptr;
+    QLineEdit *m_title = nullptr;
+    QLineEdit *m_creator = nullptr;
+    QLineEdit *m_description = nullptr;
+    // Status panels counted from 0: 1 total time, 2 background music,
+    // 4 the current object or the reading progress.
+    QLabel *m_panels[5] = {};
+    QMenu *m_objectMenu = nullptr;
+    QHash<QString, QAction *> m_actions;
+};
