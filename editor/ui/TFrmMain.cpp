@@ -1,17 +1,20 @@
 #include "TFrmMain.h"
 
+#include "PropertyPages.h"
 #include "Texts.h"
 #include "ThumbnailStrip.h"
+#include "TimelineView.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -39,8 +42,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     m_preview->setStyleSheet(u"background: rgb(200,203,216);"_s);
     m_typeLabel = new QLabel(this);
 
-    auto *pages = new QTabWidget(this);
-    pages->addTab(buildAlbumPage(), u"Album "_s);
+    auto *pages = new PropertyPages(m_album, m_state, m_properties, this);
     auto *top = new QSplitter(Qt::Horizontal, this);
     auto *previewBox = new QWidget(this);
     auto *previewLayout = new QVBoxLayout(previewBox);
@@ -48,10 +50,20 @@ TFrmMain::TFrmMain(QWidget *parent)
     previewLayout->addWidget(m_preview, 1);
     top->addWidget(previewBox);
     top->addWidget(pages);
+    m_timeline = new TimelineView(m_album, this);
+    auto *scale = new QComboBox(this);
+    scale->addItems(TimeScale::itemTexts());
+    connect(scale, &QComboBox::activated, m_timeline, &TimelineView::setScale);
+    auto *timelineBox = new QWidget(this);
+    auto *timelineLayout = new QHBoxLayout(timelineBox);
+    timelineLayout->setContentsMargins(0, 0, 0, 0);
+    timelineLayout->addWidget(scale, 0, Qt::AlignTop);
+    timelineLayout->addWidget(m_timeline, 1);
     auto *main = new QSplitter(Qt::Vertical, this);
     main->addWidget(top);
+    main->addWidget(timelineBox);
     main->addWidget(m_strip);
-    main->setStretchFactor(1, 1);
+    main->setStretchFactor(2, 1);
     setCentralWidget(main);
 
     for (QLabel *&panel : m_panels) {
@@ -130,29 +142,6 @@ void TFrmMain::buildToolBar()
     button(u"Add Album"_s, u"Add Album to Album"_s, u"Add Album(&A)"_s);
 }
 
-QWidget *TFrmMain::buildAlbumPage()
-{
-    auto *page = new QWidget(this);
-    auto *form = new QFormLayout(page);
-    m_title = new QLineEdit(page);
-    m_creator = new QLineEdit(page);
-    m_description = new QLineEdit(page);
-    form->addRow(u"Title"_s, m_title);
-    form->addRow(u"Creator"_s, m_creator);
-    form->addRow(u"Description"_s, m_description);
-    // Typing does not mark the album modified; the text goes into the album.
-    for (QLineEdit *field : {m_title, m_creator, m_description}) {
-        connect(field, &QLineEdit::textEdited, this, [this] {
-            AlbumProperties p = m_album.properties();
-            p.title = m_title->text();
-            p.creator = m_creator->text();
-            p.description = m_description->text();
-            m_album.setProperties(p);
-        });
-    }
-    return page;
-}
-
 void TFrmMain::bindState()
 {
     connect(&m_state, &EditorState::changed, this, [this] {
@@ -166,17 +155,10 @@ void TFrmMain::bindState()
         m_actions.value(u"Save Album(&S)"_s)->setEnabled(m_state.saveCommandsEnabled());
         m_actions.value(u"Save As...(&A)"_s)->setEnabled(m_state.saveCommandsEnabled());
     });
-    connect(&m_album, &AlbumDocument::propertiesChanged, this, [this] {
-        const AlbumProperties &p = m_album.properties();
-        for (auto [field, value] : {std::pair{m_title, &p.title}, std::pair{m_creator, &p.creator},
-                 std::pair{m_description, &p.description}}) {
-            if (field->text() != *value)
-                field->setText(*value);
-        }
-    });
     connect(&m_album, &AlbumDocument::totalsChanged, this, &TFrmMain::showStatus);
     connect(&m_album, &AlbumDocument::currentObjectChanged, this, &TFrmMain::showStatus);
     connect(m_strip, &ThumbnailStrip::objectClicked, this, &TFrmMain::selectObject);
+    connect(m_timeline, &TimelineView::objectClicked, this, &TFrmMain::selectObject);
     connect(m_strip, &ThumbnailStrip::titleClicked, this, [this](int index) {
         selectObject(index);
         m_properties.mnuPropertyClick();

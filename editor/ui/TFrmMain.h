@@ -12,9 +12,9 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class ThumbnailStrip;
+class TimelineView;
 
 // The editor's main window: menus, tool buttons, the album page, the
 // preview, the thumbnail strip and the status bar, bound to the commands
@@ -42,7 +42,6 @@ private:
         QMenu *menu, const QString &caption, const QKeySequence &shortcut, Handler handler);
     void buildMenus();
     void buildToolBar();
-    QWidget *buildAlbumPage();
     void bindState();
     void installHooks();
     void selectObject(int index);
@@ -58,11 +57,9 @@ private:
     LifecycleCommands m_lifecycle;
 
     ThumbnailStrip *m_strip = nullptr;
+    TimelineView *m_timeline = nullptr;
     QLabel *m_preview = nullptr;
     QLabel *m_typeLabel = nullptr;
-    QLineEdit *m_title = nullptr;
-    QLineEdit *m_creator = nullptr;
-    QLineEdit *m_description = nullptr;
     // Status panels counted from 0: 1 total time, 2 background music,
     // 4 the current object or the reading progress.
     QLabel *m_panels[5] = {};

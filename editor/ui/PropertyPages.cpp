@@ -1,0 +1,152 @@
+#include "PropertyPages.h"
+
+#include "AlbumDocument.h"
+#include "EditorState.h"
+#include "PropertyCommands.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+PropertyPages::PropertyPages(
+    AlbumDocument &album, EditorState &state, PropertyCommands &commands, QWidget *parent)
+    : QTabWidget(parent)
+    , m_album(album)
+    , m_state(state)
+    , m_commands(commands)
+{
+    addTab(albumPage(), u"      Album"_s);
+    addTab(musicPage(), u"     BG Music"_s);
+    addTab(imagePage(), u"     BG Image"_s);
+    addTab(transitionPage(), u"   Transition"_s);
+    connect(&album, &AlbumDocument::propertiesChanged, this, &PropertyPages::showAlbum);
+    connect(&state, &EditorState::changed, this, &PropertyPages::showState);
+    showAlbum();
+    showState();
+}
+
+QWidget *PropertyPages::albumPage()
+{
+    auto *page = new QWidget(this);
+    auto *form = new QFormLayout(page);
+    m_title = new QLineEdit(page);
+    m_creator = new QLineEdit(page);
+    m_description = new QLineEdit(page);
+    form->addRow(u"Title"_s, m_title);
+    form->addRow(u"Creator"_s, m_creator);
+    form->addRow(u"Description"_s, m_description);
+    // Typing goes into the album without marking it modified.
+    for (QLineEdit *field : {m_title, m_creator, m_description}) {
+        connect(field, &QLineEdit::textEdited, this, [this] {
+            AlbumProperties p = m_album.properties();
+            p.title = m_title->text();
+            p.creator = m_creator->text();
+            p.description = m_description->text();
+            m_album.setProperties(p);
+        });
+    }
+    return page;
+}
+
+QWidget *PropertyPages::musicPage()
+{
+    auto *page = new QWidget(this);
+    m_music = new QTreeWidget(page);
+    m_music->setColumnCount(3);
+    m_music->setHeaderHidden(true);
+    m_music->setRootIsDecorated(false);
+    m_music->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_music->setColumnWidth(0, 390);
+    m_music->setColumnWidth(1, 100);
+    m_music->setColumnHidden(2, true);
+    auto *add = new QPushButton(u"Add"_s, page);
+    auto *menu = new QMenu(add);
+    connect(menu->addAction(u"Add from PC(&P)"_s), &QAction::triggered, this,
+        [this] { m_commands.mnuAddBGMusic_PCClick(); });
+    // Taking music from a player comes with the player commands.
+    menu->addAction(u"Add from Device(&D)"_s)->setEnabled(false);
+    add->setMenu(menu);
+    auto *remove = new QPushButton(u"Delete"_s, page);
+    connect(remove, &QPushButton::clicked, this, [this] {
+        m_commands.btnDeleteBGMusicClick(m_music->indexOfTopLevelItem(m_music->currentItem()));
+    });
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    auto *layout = new QHBoxLayout(page);
+    layout->addWidget(m_music, 1);
+    layout->addLayout(buttons);
+    return page;
+}
+
+QWidget *PropertyPages::imagePage()
+{
+    auto *page = new QWidget(this);
+    m_image = new QLineEdit(page);
+    m_image->setReadOnly(true);
+    auto *add = new QPushButton(u"Add"_s, page);
+    auto *remove = new QPushButton(u"Delete"_s, page);
+    connect(add, &QPushButton::clicked, this, [this] { m_commands.BtnAddBGImageClick(); });
+    connect(remove, &QPushButton::clicked, this, [this] { m_commands.BtnDeleteBGImageClick(); });
+    auto *form = new QFormLayout(page);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    form->addRow(u"BG Image"_s, m_image);
+    form->addRow(buttons);
+    return page;
+}
+
+QWidget *PropertyPages::transitionPage()
+{
+    auto *page = new QWidget(this);
+    auto *layout = new QHBoxLayout(page);
+    m_transitions = new QButtonGroup(this);
+    int id = 0;
+    for (const QString &caption : {u"Alphablend"_s, u"Horizontalwipe"_s, u"Verticalwipe"_s}) {
+        auto *choice = new QRadioButton(caption, page);
+        m_transitions->addButton(choice, id++);
+        layout->addWidget(choice);
+    }
+    layout->addStretch();
+    connect(m_transitions, &QButtonGroup::idClicked, this,
+        [this](int choice) { m_commands.Image5Click(choice); });
+    return page;
+}
+
+void PropertyPages::showAlbum()
+{
+    const AlbumProperties &p = m_album.properties();
+    for (auto [field, value] : {std::pair{m_title, &p.title}, std::pair{m_creator, &p.creator},
+             std::pair{m_description, &p.description}}) {
+        if (field->text() != *value)
+            field->setText(*value);
+    }
+    m_image->setText(p.backgroundImage);
+    m_music->clear();
+    for (const BackgroundMusicEntry &e : p.backgroundMusic)
+        m_music->addTopLevelItem(new QTreeWidgetItem({e.musicFile, e.durationText, e.source}));
+}
+
+void PropertyPages::showState()
+{
+    const PageLayout &pages = m_state.pages();
+    setTabVisible(AlbumTab, pages.albumPage);
+    setTabVisible(MusicTab, pages.backgroundMusicPage);
+    setTabVisible(ImageTab, pages.backgroundImagePage);
+    static const int tabOf[] = {AlbumTab, ImageTab, MusicTab, TransitionTab};
+    setCurrentIndex(tabOf[pages.activePage]);
+    if (QAbstractButton *choice = m_transitions->button(m_state.transitionChoice()))
+        choice->setChecked(true);
+}
