@@ -1,14 +1,20 @@
 // The main window offscreen: its menus, the strip bound to the album, and
 // selection by clicking.
 
+#include "../commands/CommandFixture.h"
 #include "AlbumFiles.h"
+#include "PropertyPages.h"
 #include "ScriptedPrompts.h"
 #include "TFrmMain.h"
 #include "TestMedia.h"
 #include "ThumbnailStrip.h"
+#include "TimelineView.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 
@@ -50,6 +56,52 @@ private Q_SLOTS:
         QCOMPARE(window.album().currentObject(), 1);
         QCOMPARE(strip->indexAt(second.center()), 1);
         QCOMPARE(strip->indexAt(QPoint(second.right() + 2, second.top() + 2)), -1);
+    }
+
+    void timelineRowsFollowTheScale()
+    {
+        MediaCopies media;
+        ScriptedPrompts prompts;
+        AlbumDocument album(prompts);
+        album.ClearAlbum(u"New album"_s);
+        album.AddMediaFile(media.copy("color.jpg"), false, AlbumDocument::RootTarget);
+        album.AddMediaFile(media.copy("grey.jpg"), false, AlbumDocument::RootTarget);
+        TimelineView timeline(album);
+        timeline.resize(600, 120);
+        timeline.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&timeline));
+        QCOMPARE(timeline.rowRect(0), QRect(0, 25, 250, 50));
+        QCOMPARE(timeline.rowRect(1).left(), 250);
+        QSignalSpy clicked(&timeline, &TimelineView::objectClicked);
+        QTest::mouseClick(timeline.viewport(), Qt::LeftButton, {}, QPoint(300, 40));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.first().first().toInt(), 1);
+        QCOMPARE(timeline.indexAt(QPoint(300, 10)), -1); // the ruler
+        timeline.setScale(4);
+        QCOMPARE(timeline.rowRect(1), QRect(4, 25, 4, 50)); // round(4.17)
+    }
+
+    void propertyPagesFollowTheAlbumType()
+    {
+        CommandFixture f;
+        PropertyPages pages(f.album, f.state, f.properties);
+        f.newAlbum(2);
+        QVERIFY(!pages.isTabVisible(PropertyPages::AlbumTab));
+        QVERIFY(pages.isTabVisible(PropertyPages::MusicTab));
+        QCOMPARE(pages.currentIndex(), int(PropertyPages::MusicTab));
+        QCOMPARE(pages.tabText(PropertyPages::TransitionTab), u"   Transition"_s);
+        f.newAlbum(1);
+        QVERIFY(pages.isTabVisible(PropertyPages::ImageTab));
+        QVERIFY(!pages.isTabVisible(PropertyPages::MusicTab));
+        QCOMPARE(pages.currentIndex(), int(PropertyPages::AlbumTab));
+        pages.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pages));
+        auto *title = pages.widget(PropertyPages::AlbumTab)->findChildren<QLineEdit *>().first();
+        QTest::keyClicks(title, u"Trip"_s);
+        QCOMPARE(f.album.properties().title, u"Trip"_s);
+        QVERIFY(!f.album.modified());
+        pages.findChildren<QRadioButton *>().at(1)->click();
+        QCOMPARE(f.album.properties().albumTransition, u"HORIZONTALWIPE"_s);
     }
 
     void hasTheMenusOfTheWindow()
