@@ -10,9 +10,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -31,6 +34,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     , m_lifecycle(m_context, m_files, m_editing)
 {
     setObjectName(u"TFrmMain"_s);
+    setAcceptDrops(true);
     m_album.setUntitled();
     buildMenus();
     buildToolBar();
@@ -222,4 +226,26 @@ void TFrmMain::keyPressEvent(QKeyEvent *event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void TFrmMain::dropFiles(const QStringList &files)
+{
+    m_editing.dropFiles(files);
+}
+
+void TFrmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TFrmMain::dropEvent(QDropEvent *event)
+{
+    QStringList files;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+    dropFiles(files);
 }

@@ -31,10 +31,14 @@ public:
     EditorState &state() { return m_state; }
     LifecycleCommands &lifecycle() { return m_lifecycle; }
     CommandPrompts &prompts() { return m_prompts; }
+    // Files dropped on the window from the desktop.
+    void dropFiles(const QStringList &files);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     using Handler = std::function<void()>;
