@@ -1,5 +1,6 @@
 #include "TFrmMain.h"
 
+#include "MenuRules.h"
 #include "PropertyPages.h"
 #include "Texts.h"
 #include "ThumbnailStrip.h"

@@ -2,6 +2,7 @@
 // add, append and delete commands, their refusals and exact texts.
 
 #include "CommandFixture.h"
+#include "MenuRules.h"
 #include "StandardPictures.h"
 
 #include <QTest>
@@ -216,6 +217,46 @@ private Q_SLOTS:
         QCOMPARE(entry.children[3].text, u"Album"_s);
         QCOMPARE(f.album.accumulatedSizeKB(), 0);
         QCOMPARE(f.prompts.openRequests.last().filter, u"Album File(*.pvm)|*.pvm|"_s);
+    }
+
+    void menusFollowTheObjectAndTheAlbum()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg")});
+        f.add(&EditingCommands::moviemenuClick, {f.media.copy("clip.avi")});
+        f.album.setCurrentObject(0);
+        MenuRules::ObjectMenu still = MenuRules::DRPopupPopup(f.album, f.state);
+        QVERIFY(!still.appendImage && still.appendAudio && still.deleteObject && still.property);
+        QCOMPARE(still.tag, 0);
+        QVERIFY(MenuRules::PMAudioPopup(f.album));
+        f.album.setCurrentObject(1);
+        const MenuRules::ObjectMenu video = MenuRules::DRPopupPopup(f.album, f.state);
+        QVERIFY(!video.appendImage && !video.appendAudio);
+        QCOMPARE(video.tag, -1);
+        QVERIFY(!MenuRules::PMAudioPopup(f.album));
+        QVERIFY(!MenuRules::N1Click(f.album));
+        const MenuRules::StripMenu strip = MenuRules::PopupMenu1Popup(f.album, f.state);
+        QVERIFY(strip.addMovie && strip.addImage && !strip.addMusic && strip.addAlbum
+            && strip.deleteAll);
+        f.state.playing = true;
+        QVERIFY(!MenuRules::DRPopupPopup(f.album, f.state).property);
+        QVERIFY(!MenuRules::PopupMenu1Popup(f.album, f.state).deleteAll);
+        QVERIFY(!MenuRules::N2Click(f.state));
+
+        f.state.playing = false;
+        f.newAlbum(1);
+        f.add(&EditingCommands::audiomenuClick, {f.media.copy("tagged.mp3")});
+        f.album.setCurrentObject(0);
+        const MenuRules::ObjectMenu music = MenuRules::DRPopupPopup(f.album, f.state);
+        QVERIFY(music.appendImage && !music.appendAudio);
+        QCOMPARE(music.tag, 2);
+        f.newAlbum(2);
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg")});
+        f.album.setCurrentObject(0);
+        QVERIFY(!MenuRules::DRPopupPopup(f.album, f.state).appendAudio);
+        QVERIFY(MenuRules::N1Click(f.album));
+        QVERIFY(!MenuRules::PopupMenu1Popup(f.album, f.state).addMovie);
     }
 
     void deletesObjects()
