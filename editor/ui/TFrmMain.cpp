@@ -33,6 +33,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     , m_editing(m_context, m_files)
     , m_properties(m_context)
     , m_lifecycle(m_context, m_files, m_editing)
+    , m_help(QCoreApplication::applicationDirPath() + u'/')
 {
     setObjectName(u"TFrmMain"_s);
     setAcceptDrops(true);
@@ -112,6 +113,9 @@ void TFrmMain::buildMenus()
     edit->addSeparator();
     command(edit, u"Delete(&D)"_s, {}, [this] { m_editing.DelMenuClick(); });
     command(edit, u"Delete All List(&L)"_s, {}, [this] { m_editing.mnuDeleteListAllClick(); });
+
+    QMenu *help = menuBar()->addMenu(u"Help(&H)"_s);
+    command(help, u"Help(&H)"_s, Qt::Key_F1, [this] { m_help.HelpMenuClick(); });
 
     m_objectMenu = new QMenu(this);
     command(

@@ -4,6 +4,7 @@
 #include "EditingCommands.h"
 #include "EditorState.h"
 #include "FileCommands.h"
+#include "HelpLibrary.h"
 #include "LifecycleCommands.h"
 #include "PropertyCommands.h"
 #include "WidgetPrompts.h"
@@ -59,6 +60,7 @@ private:
     EditingCommands m_editing;
     PropertyCommands m_properties;
     LifecycleCommands m_lifecycle;
+    HelpLibrary m_help;
 
     ThumbnailStrip *m_strip = nullptr;
     TimelineView *m_timeline = nullptr;

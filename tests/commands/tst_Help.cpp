@@ -1,0 +1,45 @@
+// The help command through the plugin this project builds: the topic, and
+// the local page it hands to the desktop's browser.
+
+#include "HelpLibrary.h"
+#include "TestMedia.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestHelp : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void opensTheLocalPage()
+    {
+        // A stand-in browser that notes what it was asked to open.
+        QTemporaryDir bin;
+        const QString opened = bin.filePath(u"opened"_s);
+        QFile opener(bin.filePath(u"xdg-open"_s));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.toUtf8() + "'\n");
+        opener.close();
+        opener.setPermissions(
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("PATH", bin.path().toUtf8() + ":/usr/bin:/bin");
+
+        HelpLibrary help(programFolder());
+        QCOMPARE(help.topic(),
+            u"mk:@MSITStore:"_s + programFolder() + u"Help\\Lumahelp.chm::/Quillan/index.htm"_s);
+        help.HelpMenuClick();
+        QTRY_VERIFY(QFile::exists(opened));
+        QFile result(opened);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(
+            QString::fromUtf8(result.readAll()), programFolder() + u"Help/Quillan/index.htm"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHelp)
+#include "tst_Help.moc"
