@@ -72,6 +72,7 @@ void AlbumDocument::updateObject(int index, const AlbumObject &object)
     AlbumObject &record = m_objects.at(size_t(index));
     record = object;
     record.durationCaption = FormatDuration(record.durationSeconds);
+    record.durationValue = Rounding::parseDecimal(record.durationSeconds);
     Q_EMIT objectChanged(index);
 }
 
@@ -85,6 +86,7 @@ void AlbumDocument::pushObject(const AlbumObject &object)
 {
     m_objects.push_back(object);
     m_objects.back().durationCaption = FormatDuration(object.durationSeconds);
+    m_objects.back().durationValue = Rounding::parseDecimal(object.durationSeconds);
     Q_EMIT objectInserted(objectCount() - 1);
 }
 
@@ -360,7 +362,7 @@ void AlbumDocument::RefreshTotals()
 {
     double total = 0.0;
     for (const AlbumObject &object : m_objects)
-        total += Rounding::parseDecimal(object.durationSeconds);
+        total += object.durationValue;
     m_totalTimeText = u"Total Time: " + FormatDuration(Rounding::halfEven(total));
     m_totalBackgroundMusicText = m_albumType == AlbumType::Music
         ? QString()

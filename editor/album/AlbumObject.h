@@ -28,6 +28,9 @@ struct AlbumObject
 
     // The picture the views show; it is not part of any album file.
     QImage thumbnail;
+    // durationSeconds as a number, kept by the document so that totals and
+    // timelines of large albums need not parse every text again.
+    double durationValue = 0;
 };
 
 struct BackgroundMusicEntry

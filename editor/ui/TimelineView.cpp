@@ -17,9 +17,19 @@ TimelineView::TimelineView(const AlbumDocument &album, QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFixedHeight(RulerHeight + RowHeight + horizontalScrollBar()->sizeHint().height() + 4);
     const auto changed = [this] { relayout(); };
-    for (auto signal : {&AlbumDocument::objectInserted, &AlbumDocument::objectRemoved,
-             &AlbumDocument::objectChanged})
+    for (auto signal : {&AlbumDocument::objectRemoved, &AlbumDocument::objectChanged})
         connect(&album, signal, this, changed);
+    connect(&album, &AlbumDocument::objectInserted, this, [this](int index) {
+        // Objects are appended one by one while files are added: extend the
+        // rows instead of measuring them all again.
+        if (index + 1 == m_album.objectCount() && m_lefts.size() == size_t(index) + 1) {
+            m_lefts.push_back(
+                m_lefts.back() + m_scale.SecondsToPixels(m_album.object(index).durationValue));
+            updateScrollRange();
+        } else {
+            relayout();
+        }
+    });
     connect(&album, &AlbumDocument::objectMoved, this, changed);
     connect(&album, &AlbumDocument::albumCleared, this, changed);
     connect(&album, &AlbumDocument::currentObjectChanged, this, [this] { viewport()->update(); });
@@ -36,7 +46,12 @@ void TimelineView::relayout()
     m_lefts.assign(1, 0);
     for (int i = 0; i < m_album.objectCount(); ++i)
         m_lefts.push_back(
-            m_lefts.back() + m_scale.SecondsToPixels(m_album.object(i).durationSeconds));
+            m_lefts.back() + m_scale.SecondsToPixels(m_album.object(i).durationValue));
+    updateScrollRange();
+}
+
+void TimelineView::updateScrollRange()
+{
     horizontalScrollBar()->setRange(0, std::max(0, m_lefts.back() + 1 - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
     horizontalScrollBar()->setSingleStep(TimeScale::UnitPixels);

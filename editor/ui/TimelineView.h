@@ -40,6 +40,7 @@ protected:
 
 private:
     void relayout();
+    void updateScrollRange();
     void paintRuler(QPainter &painter) const;
     void paintRow(QPainter &painter, int index) const;
 
