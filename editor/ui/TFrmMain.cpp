@@ -147,8 +147,62 @@ void TFrmMain::buildToolBar()
     bar->addSeparator();
     button(u"Add Movie"_s, u"Add Movie to Album"_s, u"Add Movie(&V)"_s);
     button(u"Add Image"_s, u"Add Image to Album"_s, u"Add Image(&I)"_s);
-    button(u"Add Music"_s, u"Add Music to Album"_s, u"Add Music(&M)"_s);
+    // This button opens its menu, whatever the album type.
+    QAction *music = bar->addAction(u"Add Music"_s);
+    music->setToolTip(u"Add Music to Album"_s);
+    music->setMenu(buildMusicMenu());
+    connect(music, &QAction::triggered, this, [this, bar, music] {
+        if (QWidget *b = bar->widgetForAction(music))
+            music->menu()->popup(b->mapToGlobal(QPoint(0, b->height())));
+    });
     button(u"Add Album"_s, u"Add Album to Album"_s, u"Add Album(&A)"_s);
+}
+
+QMenu *TFrmMain::buildMusicMenu()
+{
+    auto *menu = new QMenu(this);
+    QAction *add = menu->addAction(u"Add Music(&M)"_s);
+    connect(add, &QAction::triggered, this, [this] { m_editing.audiomenuClick(); });
+    QAction *append = menu->addAction(u"Append Audio(&A)"_s);
+    connect(append, &QAction::triggered, this, [this] { m_editing.AddAudioClick(); });
+    QMenu *background = menu->addMenu(u"Add BG Music(&B)"_s);
+    QAction *fromPc = background->addAction(u"Add from PC(&P)"_s);
+    connect(fromPc, &QAction::triggered, this, [this] { m_properties.mnuAddBGMusic_PCClick(); });
+    // Taking music from a player comes with the player commands.
+    background->addAction(u"Add from Device(&D)"_s)->setEnabled(false);
+    connect(menu, &QMenu::aboutToShow, this, [=, this] {
+        add->setEnabled(m_state.commands().addMusic);
+        append->setEnabled(MenuRules::PMAudioPopup(m_album));
+        background->setEnabled(m_state.commands().addBackgroundMusic);
+    });
+    return menu;
+}
+
+QMenu *TFrmMain::buildStripMenu()
+{
+    auto *menu = new QMenu(this);
+    const auto item = [&](const QString &caption, QKeySequence key, Handler handler) {
+        QAction *action = menu->addAction(caption);
+        action->setShortcut(key);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, [handler] { handler(); });
+        return action;
+    };
+    QAction *movie = item(u"Add Moive(&V)"_s, Qt::Key_F2, [this] { m_editing.moviemenuClick(); });
+    QAction *image = item(u"Add Image(&I)"_s, Qt::Key_F3, [this] { m_editing.ImageMenuClick(); });
+    QAction *music = item(u"Add Music(&M)"_s, Qt::Key_F4, [this] { m_editing.audiomenuClick(); });
+    QAction *album = item(u"Add Album(&A)"_s, Qt::Key_F5, [this] { m_editing.albumAddClick(); });
+    menu->addSeparator();
+    QAction *all = item(u"Delete All(&D)"_s, {}, [this] { m_editing.mnuDeleteListAllClick(); });
+    connect(menu, &QMenu::aboutToShow, this, [=, this] {
+        const MenuRules::StripMenu rules = MenuRules::PopupMenu1Popup(m_album, m_state);
+        movie->setEnabled(rules.addMovie);
+        image->setEnabled(rules.addImage);
+        music->setEnabled(rules.addMusic);
+        album->setEnabled(rules.addAlbum);
+        all->setEnabled(rules.deleteAll);
+    });
+    return menu;
 }
 
 void TFrmMain::bindState()
@@ -172,6 +226,9 @@ void TFrmMain::bindState()
         selectObject(index);
         m_properties.mnuPropertyClick();
     });
+    QMenu *stripMenu = buildStripMenu();
+    connect(m_strip, &ThumbnailStrip::stripMenuRequested, stripMenu,
+        [stripMenu](QPoint at) { stripMenu->popup(at); });
     connect(m_strip, &ThumbnailStrip::menuRequested, this, [this](int index, QPoint at) {
         selectObject(index);
         m_objectMenu->popup(at);

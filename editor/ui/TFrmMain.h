@@ -47,6 +47,8 @@ private:
         QMenu *menu, const QString &caption, const QKeySequence &shortcut, Handler handler);
     void buildMenus();
     void buildToolBar();
+    QMenu *buildMusicMenu();
+    QMenu *buildStripMenu();
     void bindState();
     void installHooks();
     void selectObject(int index);

@@ -117,8 +117,11 @@ void ThumbnailStrip::mousePressEvent(QMouseEvent *event)
 {
     setFocus();
     const int index = indexAt(event->position().toPoint());
-    if (index < 0)
+    if (index < 0) {
+        if (event->button() == Qt::RightButton)
+            Q_EMIT stripMenuRequested(event->globalPosition().toPoint());
         return;
+    }
     if (event->button() == Qt::RightButton) {
         Q_EMIT menuRequested(index, event->globalPosition().toPoint());
         return;

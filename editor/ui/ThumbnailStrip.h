@@ -25,6 +25,8 @@ Q_SIGNALS:
     void objectClicked(int index);
     void titleClicked(int index);
     void menuRequested(int index, QPoint globalPos);
+    // A right click beside the panels.
+    void stripMenuRequested(QPoint globalPos);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -121,6 +122,21 @@ private Q_SLOTS:
             edit.append(action->text() + u'|' + action->shortcut().toString());
         QVERIFY(edit.contains(u"Add Movie(&V)|F2"_s));
         QVERIFY(edit.contains(u"Add Album(&A)|F5"_s));
+        // The Add Music button opens its own menu, enabled in every album type.
+        const auto tools = window.findChildren<QToolBar *>();
+        QVERIFY(!tools.isEmpty());
+        QAction *music = nullptr;
+        for (QAction *action : tools.first()->actions()) {
+            if (action->text() == u"Add Music"_s)
+                music = action;
+        }
+        QVERIFY(music && music->menu());
+        QStringList items2;
+        for (const QAction *action : music->menu()->actions())
+            items2.append(action->text());
+        QCOMPARE(items2,
+            QStringList({u"Add Music(&M)"_s, u"Append Audio(&A)"_s, u"Add BG Music(&B)"_s}));
+        QVERIFY(music->isEnabled());
     }
 };
 
