@@ -118,15 +118,35 @@ void TFrmMain::buildMenus()
     command(help, u"Help(&H)"_s, Qt::Key_F1, [this] { m_help.HelpMenuClick(); });
 
     m_objectMenu = new QMenu(this);
-    command(
+    QAction *appendImage = command(
         m_objectMenu, u"Append Image(&I)"_s, Qt::Key_F8, [this] { m_editing.MovieAddMenuClick(); });
-    command(m_objectMenu, u"Append Audio(&A)"_s, Qt::Key_F9, [this] { m_editing.AddAudioClick(); });
+    QAction *appendAudio = command(
+        m_objectMenu, u"Append Audio(&A)"_s, Qt::Key_F9, [this] { m_editing.AddAudioClick(); });
     m_objectMenu->addSeparator();
-    m_objectMenu->addAction(m_actions.value(u"Delete(&D)"_s));
+    QAction *remove = m_objectMenu->addAction(u"Delete(&D)"_s);
+    connect(remove, &QAction::triggered, this, [this] { m_editing.DelMenuClick(); });
     m_objectMenu->addSeparator();
-    command(
+    QAction *property = command(
         m_objectMenu, u"Property(&P)"_s, Qt::Key_F10, [this] { m_properties.mnuPropertyClick(); });
-    addActions(m_objectMenu->actions());
+    addActions({appendImage, appendAudio, property});
+    connect(m_objectMenu, &QMenu::aboutToShow, this, [=, this] {
+        const MenuRules::ObjectMenu rules = MenuRules::DRPopupPopup(m_album, m_state);
+        appendImage->setEnabled(rules.appendImage);
+        appendAudio->setEnabled(rules.appendAudio);
+        remove->setEnabled(rules.deleteObject);
+        property->setEnabled(rules.property);
+    });
+    // The function keys work whatever the menu last showed; the commands
+    // check for themselves.
+    connect(m_objectMenu, &QMenu::aboutToHide, this, [=] {
+        for (QAction *action : {appendImage, appendAudio, remove, property})
+            action->setEnabled(true);
+    });
+    auto *dump = new QAction(this);
+    dump->setShortcut(QKeySequence(u"Ctrl+F12"_s));
+    connect(dump, &QAction::triggered, this,
+        [this] { m_album.DumpOutline(m_album.filePath() + u"-Altreeview.txt"_s); });
+    addAction(dump);
 }
 
 void TFrmMain::buildToolBar()

@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -57,6 +58,25 @@ private Q_SLOTS:
         QCOMPARE(window.album().currentObject(), 1);
         QCOMPARE(strip->indexAt(second.center()), 1);
         QCOMPARE(strip->indexAt(QPoint(second.right() + 2, second.top() + 2)), -1);
+
+        // The object menu follows the selected object: no photos for a photo.
+        QTest::mouseClick(strip->viewport(), Qt::RightButton, {}, strip->panelRect(0).center());
+        QMenu *objectMenu = nullptr;
+        for (QMenu *menu : window.findChildren<QMenu *>()) {
+            if (menu->isVisible())
+                objectMenu = menu;
+        }
+        QVERIFY(objectMenu);
+        QCOMPARE(window.album().currentObject(), 0);
+        const auto actions = objectMenu->actions();
+        QCOMPARE(actions[0]->text(), u"Append Image(&I)"_s);
+        QVERIFY(!actions[0]->isEnabled());
+        QVERIFY(actions[1]->isEnabled());
+        objectMenu->hide();
+
+        // Ctrl+F12 writes the outline next to the album.
+        QTest::keyClick(&window, Qt::Key_F12, Qt::ControlModifier);
+        QVERIFY(QFile::exists(file + u"-Altreeview.txt"_s));
     }
 
     void timelineRowsFollowTheScale()
