@@ -58,7 +58,7 @@ QByteArray desktopEntry(const QString &executable)
     QByteArray types;
     for (const AlbumType &t : Types)
         types += QByteArray(t.mime) + ';';
-    // Exec quotes the path as the desktop entry specification asks.
+    // Exec quotes the path, escaping backslashes and quotes, as desktop entries need.
     QString quoted = executable;
     quoted.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s);
     return "[Desktop Entry]\nType=Application\nName=Quillan\n"
