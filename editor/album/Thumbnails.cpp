@@ -113,6 +113,23 @@ QImage MakePhotoThumbnail(const QString &path)
     return thumbnail;
 }
 
+QImage decodePhotoCovering(const QString &path, QSize cover)
+{
+    {
+        const MappedFile file(path);
+        if (file.isValid() && JpegCodec::looksLikeJpeg(file.data(), file.size())) {
+            const QImage picture = JpegCodec::decode(file.data(), file.size(), cover);
+            if (!picture.isNull())
+                return picture;
+        }
+    }
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && !cover.isEmpty())
+        reader.setScaledSize(size.scaled(cover, Qt::KeepAspectRatioByExpanding).boundedTo(size));
+    return reader.read();
+}
+
 QImage thumbnailFromJpegData(const QByteArray &jpeg)
 {
     return jpegThumbnail(reinterpret_cast<const uchar *>(jpeg.constData()), jpeg.size());

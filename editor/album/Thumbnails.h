@@ -11,6 +11,10 @@ inline constexpr QSize ThumbnailSize(128, 100);
 // readers. A picture that cannot be read gives the unplayable picture.
 QImage MakePhotoThumbnail(const QString &path);
 
+// A photo decoded just large enough to cover `cover` (JPEGs at the smallest
+// DCT scale that does), for previews; null when it cannot be read.
+QImage decodePhotoCovering(const QString &path, QSize cover);
+
 // A JPEG held in memory (a stored thumbnail), stretched the same way; null
 // when it cannot be decoded.
 QImage thumbnailFromJpegData(const QByteArray &jpeg);

@@ -4,6 +4,7 @@
 #include "PropertyPages.h"
 #include "Texts.h"
 #include "ThumbnailStrip.h"
+#include "Thumbnails.h"
 #include "TimelineView.h"
 
 #include <QComboBox>
@@ -276,8 +277,9 @@ void TFrmMain::selectObject(int index)
         return;
     m_album.setCurrentObject(index);
     const AlbumObject &o = m_album.object(index);
+    // Photos decode only as large as the preview needs them.
     const QImage picture = o.kind == ObjectKind::Still || o.kind == ObjectKind::StillWithAudio
-        ? QImage(o.mainFile)
+        ? decodePhotoCovering(o.mainFile, m_preview->size())
         : o.thumbnail;
     m_preview->setPixmap(QPixmap::fromImage(
         picture.scaled(m_preview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));

@@ -172,6 +172,17 @@ private Q_SLOTS:
         QVERIFY(meanDifference(top, reference("color.jpg").copy(0, 0, 128, 10)) < 10);
     }
 
+    void previewsDecodeOnlyWhatTheyShow()
+    {
+        // 4000x3000 covers 320x240 at 1/8 scale: 500x375.
+        QCOMPARE(
+            decodePhotoCovering(testMedia("large.jpg"), QSize(320, 240)).size(), QSize(500, 375));
+        QCOMPARE(decodePhotoCovering(testMedia("large.jpg"), QSize(1200, 900)).size(),
+            QSize(2000, 1500));
+        QCOMPARE(decodePhotoCovering(testMedia("scan.png"), QSize(100, 75)).size(), QSize(100, 75));
+        QVERIFY(decodePhotoCovering(testMedia("corrupt.jpg"), QSize(100, 75)).isNull());
+    }
+
     void standardPicturesDiffer()
     {
         const QImage music = StandardPictures::music();
