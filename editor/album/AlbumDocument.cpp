@@ -388,15 +388,7 @@ void AlbumDocument::AddBackgroundMusic(const QString &path)
 
 void AlbumDocument::SelectTransitionByName(const QString &name)
 {
-    QString chosen = text(Transitions::AlphaBlend);
-    for (const char16_t *candidate :
-        {Transitions::AlphaBlend, Transitions::HorizontalWipe, Transitions::VerticalWipe}) {
-        if (name.contains(text(candidate), Qt::CaseInsensitive)) {
-            chosen = text(candidate);
-            break;
-        }
-    }
-    m_properties.albumTransition = chosen;
+    m_properties.albumTransition = Transitions::nameOfChoice(Transitions::choiceIn(name));
     Q_EMIT propertiesChanged();
 }
 

@@ -18,4 +18,22 @@ int displayStyle(const QString &name)
     return 118;
 }
 
+namespace {
+const char16_t *const Choices[] = {AlphaBlend, HorizontalWipe, VerticalWipe};
+}
+
+QString nameOfChoice(int choice)
+{
+    return QString::fromUtf16(Choices[choice >= 0 && choice <= 2 ? choice : 0]);
+}
+
+int choiceIn(const QString &text)
+{
+    for (int choice = 0; choice < 3; ++choice) {
+        if (text.contains(QString::fromUtf16(Choices[choice]), Qt::CaseInsensitive))
+            return choice;
+    }
+    return 0;
+}
+
 } // namespace Transitions

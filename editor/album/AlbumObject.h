@@ -51,4 +51,8 @@ inline constexpr char16_t VerticalWipe[] = u"VERTICALWIPE";
 // Any name but the three known ones is stored as "ALPHABLEND".
 QString normalized(const QString &name);
 int displayStyle(const QString &name);
+// The transition page's choices 0, 1, 2 and their names.
+QString nameOfChoice(int choice);
+// The choice of the first name that `text` contains (case ignored), else 0.
+int choiceIn(const QString &text);
 } // namespace Transitions

@@ -153,10 +153,7 @@ bool FileCommands::OpenAlbumFile(const QString &path, const QString &playerRoot)
     hooks.processEvents = state.hooks.processEvents;
     const bool read = AlbumFiles::read(album, path, playerRoot, hooks);
     // The transition page shows the transition the file brought.
-    static const QStringList transitions = {text(Transitions::AlphaBlend),
-        text(Transitions::HorizontalWipe), text(Transitions::VerticalWipe)};
-    state.setTransitionChoice(
-        std::max<int>(0, int(transitions.indexOf(album.properties().albumTransition))));
+    state.setTransitionChoice(Transitions::choiceIn(album.properties().albumTransition));
     album.RefreshTotals();
     state.selectObject(0, 2);
     album.setModified(false);

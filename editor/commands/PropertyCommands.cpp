@@ -82,11 +82,9 @@ void PropertyCommands::btnDeleteBGMusicClick(int row)
 
 void PropertyCommands::Image5Click(int choice)
 {
-    static const char16_t *names[]
-        = {Transitions::AlphaBlend, Transitions::HorizontalWipe, Transitions::VerticalWipe};
     const int c = choice >= 0 && choice <= 2 ? choice : 0;
     m_ctx.state.setTransitionChoice(c);
-    m_ctx.album.SelectTransitionByName(text(names[c]));
+    m_ctx.album.SelectTransitionByName(Transitions::nameOfChoice(c));
     m_ctx.album.ApplyAlbumTransition();
 }
 

@@ -17,8 +17,18 @@ TimelineView::TimelineView(const AlbumDocument &album, QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFixedHeight(RulerHeight + RowHeight + horizontalScrollBar()->sizeHint().height() + 4);
     const auto changed = [this] { relayout(); };
-    for (auto signal : {&AlbumDocument::objectRemoved, &AlbumDocument::objectChanged})
-        connect(&album, signal, this, changed);
+    connect(&album, &AlbumDocument::objectRemoved, this, changed);
+    connect(&album, &AlbumDocument::objectChanged, this, [this](int index) {
+        // A change that keeps the row's width (a transition, a caption)
+        // needs a repaint, not a new measure of every row.
+        const bool known = size_t(index) + 1 < m_lefts.size();
+        if (known
+            && m_scale.SecondsToPixels(m_album.object(index).durationValue)
+                == m_lefts[size_t(index) + 1] - m_lefts[size_t(index)])
+            viewport()->update();
+        else
+            relayout();
+    });
     connect(&album, &AlbumDocument::objectInserted, this, [this](int index) {
         // Objects are appended one by one while files are added: extend the
         // rows instead of measuring them all again.
