@@ -23,7 +23,9 @@ private Q_SLOTS:
         const QString opened = bin.filePath(u"opened"_s);
         QFile opener(bin.filePath(u"xdg-open"_s));
         QVERIFY(opener.open(QIODevice::WriteOnly));
-        opener.write("#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.toUtf8() + "'\n");
+        // Written beside, then renamed, so the note never appears half written.
+        opener.write("#!/bin/sh\nprintf '%s' \"$1\" > '" + opened.toUtf8() + ".part' && mv '"
+            + opened.toUtf8() + ".part' '" + opened.toUtf8() + "'\n");
         opener.close();
         opener.setPermissions(
             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
