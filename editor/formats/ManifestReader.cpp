@@ -23,8 +23,11 @@ using namespace XmlWords;
 namespace {
 
 // References nest through renditions and idRefs; a hostile file could make
-// them loop.
+// them loop, or fan out so that a few assets stand for millions of paths.
+// Real files look at each asset's elements about once per entry that names
+// it, so one read may look at each element of the file this many times.
 constexpr int MaxReferenceDepth = 16;
+constexpr qsizetype LooksPerElement = 64;
 
 struct Item
 {
@@ -98,6 +101,7 @@ public:
 
 private:
     void indexAssets(const pugi::xml_node &assets);
+    void allowLooks(const pugi::xml_node &root);
     void resolve(const QString &id, const QString &usage, Items &target, int depth);
     std::optional<QString> collect(const pugi::xml_node &section, std::vector<Entry> &entries);
     static MetadataTexts readProperties(const pugi::xml_node &metadata);
@@ -109,6 +113,7 @@ private:
     AlbumDocument &m_album;
     PathResolver m_paths;
     QHash<QString, pugi::xml_node> m_assets;
+    qsizetype m_looksLeft = 0;
     std::optional<QString> m_decodeError;
 };
 
@@ -125,6 +130,21 @@ void ManifestReading::indexAssets(const pugi::xml_node &assets)
     }
 }
 
+void ManifestReading::allowLooks(const pugi::xml_node &root)
+{
+    struct Counter : pugi::xml_tree_walker
+    {
+        bool for_each(pugi::xml_node &) override
+        {
+            ++nodes;
+            return true;
+        }
+        qsizetype nodes = 1;
+    } counter;
+    pugi::xml_node(root).traverse(counter);
+    m_looksLeft = LooksPerElement * counter.nodes;
+}
+
 void ManifestReading::resolve(const QString &id, const QString &usage, Items &target, int depth)
 {
     if (depth > MaxReferenceDepth || m_decodeError)
@@ -137,6 +157,10 @@ void ManifestReading::resolve(const QString &id, const QString &usage, Items &ta
     for (pugi::xml_node child = asset->first_child(); child; child = child.next_sibling()) {
         if (child.type() != pugi::node_element)
             continue;
+        if (--m_looksLeft < 0) {
+            qCDebug(lcFormats) << "references fan out too far at" << id;
+            return;
+        }
         if (nameHas(child, "CAPTUREDUR")) {
             target.push_back({Item::Duration, u"CaptureDur:"_s + text(child), {}});
         } else if (nameHas(child, "CAPTURERATE") || nameHas(child, "DISPLAYRATE")) {
@@ -386,6 +410,7 @@ std::optional<QString> ManifestReading::read(const QString &path, const ReaderHo
     const pugi::xml_node background = firstChildWithWord(album, "BACKGROUND");
     const pugi::xml_node foreground = firstChildWithWord(album, "FOREGROUND");
     indexAssets(firstChildWithWord(root, "ASSETLIST"));
+    allowLooks(root);
 
     const MetadataTexts texts = readProperties(metadata);
 

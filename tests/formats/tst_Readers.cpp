@@ -307,6 +307,23 @@ private Q_SLOTS:
         const auto wide = open(dir.path(u"wide.pvm"_s));
         QVERIFY(wide->read);
         QCOMPARE(wide->album.objectCount(), 0);
+
+        // Each link names the next one twice: 2^15 paths from 50 elements.
+        dir.copy("grey.jpg", u"photo.jpg"_s);
+        QByteArray fan = "<M><mpvp:Album><mpvp:Foreground><mpv:StillMultiShotSequenceRef "
+                         "mpv:idRef=\"l0\"/></mpvp:Foreground></mpvp:Album><mpv:AssetList>";
+        for (int i = 0; i < 15; ++i) {
+            const QByteArray next = "\"l" + QByteArray::number(i + 1) + "\"/>";
+            fan += "<mpv:Link mpv:id=\"l" + QByteArray::number(i) + "\"><mpv:R mpv:idRef=" + next
+                + "<mpv:R mpv:idRef=" + next + "</mpv:Link>";
+        }
+        fan += asset("mpv:Still", "l15", "photo.jpg").toUtf8() + "</mpv:AssetList></M>";
+        writeFile(dir.path(u"fan.pvm"_s), fan);
+        const auto fanned = open(dir.path(u"fan.pvm"_s));
+        QVERIFY(fanned->read);
+        QCOMPARE(fanned->album.objectCount(), 1);
+        const qsizetype members = fanned->album.object(0).memberFiles.size();
+        QVERIFY2(members > 0 && members < 64 * 100, qPrintable(QString::number(members)));
     }
 
     void roundTripsPlaylists()
