@@ -74,9 +74,35 @@ QImage drawAlbumLink()
     return image;
 }
 
+QImage drawPhoto()
+{
+    QImage image = canvas(QColor(200, 203, 216));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(250, 220, 90));
+    p.drawEllipse(QRectF(80, 18, 22, 22));
+    p.setBrush(QColor(92, 140, 96));
+    QPainterPath hills;
+    hills.moveTo(10, 88);
+    hills.lineTo(46, 38);
+    hills.lineTo(70, 66);
+    hills.lineTo(86, 50);
+    hills.lineTo(118, 88);
+    hills.closeSubpath();
+    p.drawPath(hills);
+    return image;
+}
+
 } // namespace
 
 namespace StandardPictures {
+
+QImage photo()
+{
+    static const QImage image = drawPhoto();
+    return image;
+}
 
 QImage music()
 {

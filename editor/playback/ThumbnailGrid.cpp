@@ -48,3 +48,12 @@ int ThumbnailGrid::DropCellIndex(int x, int y, int stripWidth, int scrollY) cons
     const int row = int(std::trunc(std::max(0.0, double(y + scrollY) / m_percent) + 0.5));
     return column + d * row;
 }
+
+std::optional<int> ThumbnailGrid::dropTarget(
+    QPoint origin, QPoint drop, int stripWidth, int scrollY) const
+{
+    if (std::abs(drop.x() - origin.x()) < cellWidth()
+        && std::abs(drop.y() - origin.y()) < cellHeight())
+        return std::nullopt;
+    return DropCellIndex(drop.x(), drop.y(), stripWidth, scrollY);
+}

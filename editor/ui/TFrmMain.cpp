@@ -1,6 +1,7 @@
 #include "TFrmMain.h"
 
 #include "MenuRules.h"
+#include "PreviewPicture.h"
 #include "PropertyPages.h"
 #include "Texts.h"
 #include "ThumbnailStrip.h"
@@ -33,6 +34,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     , m_files(m_context)
     , m_editing(m_context, m_files)
     , m_properties(m_context)
+    , m_timelineCommands(m_context)
     , m_lifecycle(m_context, m_files, m_editing)
     , m_help(QCoreApplication::applicationDirPath() + u'/')
 {
@@ -241,18 +243,47 @@ void TFrmMain::bindState()
     });
     connect(&m_album, &AlbumDocument::totalsChanged, this, &TFrmMain::showStatus);
     connect(&m_album, &AlbumDocument::currentObjectChanged, this, &TFrmMain::showStatus);
-    connect(m_strip, &ThumbnailStrip::objectClicked, this, &TFrmMain::selectObject);
-    connect(m_timeline, &TimelineView::objectClicked, this, &TFrmMain::selectObject);
+    const auto click = [this](int index) { selectObject(index, 2); };
+    connect(m_strip, &ThumbnailStrip::objectClicked, this, click);
     connect(m_strip, &ThumbnailStrip::titleClicked, this, [this](int index) {
-        selectObject(index);
+        if (m_state.playing || m_album.opening())
+            return;
+        selectObject(index, 2);
         m_properties.mnuPropertyClick();
     });
     QMenu *stripMenu = buildStripMenu();
     connect(m_strip, &ThumbnailStrip::stripMenuRequested, stripMenu,
         [stripMenu](QPoint at) { stripMenu->popup(at); });
     connect(m_strip, &ThumbnailStrip::menuRequested, this, [this](int index, QPoint at) {
-        selectObject(index);
+        if (!m_state.playing && !m_album.opening())
+            selectObject(index, 2);
         m_objectMenu->popup(at);
+    });
+    bindTimeline();
+}
+
+void TFrmMain::bindTimeline()
+{
+    TimelineCommands &t = m_timelineCommands;
+    const auto allowed = [&t] { return t.dragAllowed(); };
+    m_strip->setDragAllowed(allowed);
+    m_timeline->setDragAllowed(allowed);
+    m_timeline->setMemberResizeAllowed([this] { return !m_state.playing; });
+    connect(m_strip, &ThumbnailStrip::objectDropped, this,
+        [&t](int source, int target) { t.PanelMoveControl1Moved(source, target); });
+    connect(m_timeline, &TimelineView::objectClicked, this,
+        [this](int index) { selectObject(index, 2); });
+    connect(m_timeline, &TimelineView::memberClicked, this,
+        [&t](int index, int member) { t.SubTimePanelClick(index, member); });
+    connect(m_timeline, &TimelineView::rowDropped, this,
+        [&t](int source, int target) { t.SizeControl1Moved(source, target); });
+    connect(m_timeline, &TimelineView::rowResized, this,
+        [this, &t](int index, int width) { t.resizeObject(index, width, m_timeline->scale()); });
+    connect(m_timeline, &TimelineView::rowWidthChanged, this,
+        [this, &t](int index, int width) { t.PsResize(index, width, m_timeline->scale()); });
+    connect(m_timeline, &TimelineView::memberResized, this, [this, &t](int index, int member,
+                                                                int width) {
+        t.resizeMember(index, member, width, m_timeline->scale());
     });
 }
 
@@ -266,23 +297,38 @@ void TFrmMain::installHooks()
             QApplication::restoreOverrideCursor();
     };
     h.processEvents = [] { QCoreApplication::processEvents(); };
-    h.selectObject = [this](int index, int) { selectObject(index); };
+    h.selectObject = [this](int index, int mode) { selectObject(index, mode); };
     h.clearPreview = [this] { m_preview->clear(); };
     h.statusProgress = [this](const QString &text) { m_panels[4]->setText(text); };
 }
 
-void TFrmMain::selectObject(int index)
+void TFrmMain::selectObject(int index, int mode)
 {
     if (index < 0 || index >= m_album.objectCount())
         return;
     m_album.setCurrentObject(index);
     const AlbumObject &o = m_album.object(index);
-    // Photos decode only as large as the preview needs them.
-    const QImage picture = o.kind == ObjectKind::Still || o.kind == ObjectKind::StillWithAudio
-        ? decodePhotoCovering(o.mainFile, m_preview->size())
-        : o.thumbnail;
+    const int members = int(o.memberFiles.size());
+    if (mode == 3 || members == 0 || o.kind == ObjectKind::StillWithAudio) {
+        showPreview(index, o.currentMember);
+    } else {
+        const int member = o.currentMember >= 0 && o.currentMember < members ? o.currentMember : 0;
+        m_album.setCurrentMemberIndex(member);
+        showPreview(index, member);
+    }
+}
+
+void TFrmMain::showPreview(int index, int member)
+{
+    const QSize box = m_preview->contentsRect().size();
+    const QImage picture = PreviewPicture::of(m_album.object(index), member, box);
+    if (picture.isNull()) {
+        m_preview->clear();
+        return;
+    }
+    const QRect fitted = PreviewPicture::fit(picture.size(), box);
     m_preview->setPixmap(QPixmap::fromImage(
-        picture.scaled(m_preview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        picture.scaled(fitted.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 void TFrmMain::showStatus()

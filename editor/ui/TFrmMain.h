@@ -7,6 +7,7 @@
 #include "HelpLibrary.h"
 #include "LifecycleCommands.h"
 #include "PropertyCommands.h"
+#include "TimelineCommands.h"
 #include "WidgetPrompts.h"
 
 #include <QMainWindow>
@@ -51,7 +52,9 @@ private:
     QMenu *buildStripMenu();
     void bindState();
     void installHooks();
-    void selectObject(int index);
+    void selectObject(int index, int mode);
+    void showPreview(int index, int member);
+    void bindTimeline();
     void showStatus();
 
     WidgetPrompts m_prompts;
@@ -61,6 +64,7 @@ private:
     FileCommands m_files;
     EditingCommands m_editing;
     PropertyCommands m_properties;
+    TimelineCommands m_timelineCommands;
     LifecycleCommands m_lifecycle;
     HelpLibrary m_help;
 

@@ -3,6 +3,7 @@
 #include "AlbumDocument.h"
 #include "WinColor.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -126,10 +127,51 @@ void ThumbnailStrip::mousePressEvent(QMouseEvent *event)
         Q_EMIT menuRequested(index, event->globalPosition().toPoint());
         return;
     }
-    if (event->position().y() < panelRect(index).top() + BarHeight)
+    const QRect panel = panelRect(index);
+    if (event->position().y() < panel.top() + BarHeight) {
         Q_EMIT titleClicked(index);
-    else
-        Q_EMIT objectClicked(index);
+        return;
+    }
+    const bool wasSelected = index == m_album.currentObject();
+    Q_EMIT objectClicked(index);
+    if (!wasSelected || (m_dragAllowed && !m_dragAllowed()))
+        return;
+    m_dragSource = index;
+    m_dragOrigin = panel.topLeft();
+    m_grabOffset = event->position().toPoint() - panel.topLeft();
+    m_floating = new QLabel(viewport());
+    m_floating->setPixmap(viewport()->grab(panel));
+    m_floating->setGeometry(panel);
+    m_floating->show();
+    viewport()->setCursor(Qt::ClosedHandCursor);
+}
+
+void ThumbnailStrip::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_floating)
+        m_floating->move(event->position().toPoint() - m_grabOffset);
+}
+
+void ThumbnailStrip::mouseReleaseEvent(QMouseEvent *)
+{
+    if (!m_floating)
+        return;
+    const QPoint drop = m_floating->pos();
+    delete std::exchange(m_floating, nullptr);
+    viewport()->unsetCursor();
+    const int source = std::exchange(m_dragSource, -1);
+    if (const auto target = m_grid.dropTarget(
+            m_dragOrigin, drop, viewport()->width(), verticalScrollBar()->value()))
+        Q_EMIT objectDropped(source, *target);
+}
+
+void ThumbnailStrip::wheelEvent(QWheelEvent *event)
+{
+    // One line per wheel step, down for a step toward the user.
+    const int step = event->angleDelta().y() <= 0 ? 1 : -1;
+    verticalScrollBar()->setValue(
+        verticalScrollBar()->value() + step * verticalScrollBar()->singleStep());
+    event->accept();
 }
 
 void ThumbnailStrip::resizeEvent(QResizeEvent *event)

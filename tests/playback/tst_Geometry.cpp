@@ -1,10 +1,15 @@
 // The geometry of the thumbnail strip and the timeline: scales, the grid,
-// drop targets, the ruler and the drag arithmetic.
+// drop targets, the ruler, the drag arithmetic, what a timeline point hits
+// and where the preview puts a picture.
 
+#include "AlbumDocument.h"
+#include "PreviewPicture.h"
 #include "Ruler.h"
+#include "ScriptedPrompts.h"
 #include "ThumbnailGrid.h"
 #include "TimeScale.h"
 #include "TimelineEdits.h"
+#include "TimelineLayout.h"
 
 #include <QTest>
 
@@ -67,6 +72,12 @@ private Q_SLOTS:
         QCOMPARE(grid.DropCellIndex(4, 104, 600, 0), 4); // row 1 of 4 columns
         QCOMPARE(grid.DropCellIndex(4, 4, 600, 100), 4); // scrolled a row down
         QCOMPARE(grid.DropCellIndex(-50, -50, 600, 0), 0);
+
+        // Less than a cell each way puts the panel back.
+        QCOMPARE(grid.dropTarget({4, 4}, {130, 100}, 600, 0), std::nullopt);
+        QCOMPARE(grid.dropTarget({4, 4}, {-120, -90}, 600, 0), std::nullopt);
+        QCOMPARE(grid.dropTarget({4, 4}, {270, 4}, 600, 0), 2);
+        QCOMPARE(grid.dropTarget({270, 4}, {4, 104}, 600, 0), 4);
     }
 
     void drawsTheRuler()
@@ -120,6 +131,73 @@ private Q_SLOTS:
         QVERIFY(rowDropMoves(-1, 100, 200, 0, false));
         QVERIFY(!rowDropMoves(150, 100, 200, 0, false));
         QVERIFY(!rowDropMoves(-1, 0, 200, 0, true));
+    }
+
+    void hitsRowsBlocksAndMembers()
+    {
+        ScriptedPrompts prompts;
+        AlbumDocument album(prompts);
+        album.ClearAlbum(u"New album"_s);
+        const auto add = [&album](ObjectKind kind, const char *seconds, QStringList members) {
+            AlbumObject o;
+            o.kind = kind;
+            o.durationSeconds = QString::fromLatin1(seconds);
+            o.durationValue = o.durationSeconds.toDouble();
+            o.memberFiles = members;
+            for (qsizetype k = 0; k < members.size(); ++k)
+                o.memberDurations.append(u"2"_s);
+            album.appendObject(o, OutlineNode{u"x"_s, {}});
+        };
+        add(ObjectKind::Still, "2", {});
+        add(ObjectKind::StillWithAudio, "3", {u"a.mp3"_s});
+        add(ObjectKind::AudioWithStill, "5", {u"1.jpg"_s, u"2.jpg"_s, u"3.jpg"_s});
+        TimelineLayout layout;
+        QVERIFY(layout.measure(album).empty());
+        QCOMPARE(layout.rowRect(2), QRect(250, 25, 250, 50));
+        QCOMPARE(layout.width(), 500);
+
+        using Hit = TimelineLayout::Hit;
+        // A photo's block never resizes; a photo with sound's does, 5 px
+        // from its right edge, on either track.
+        const Hit still = layout.hit({97, 30}, album);
+        QCOMPARE(still.part, Hit::ImageBlock);
+        QVERIFY(!still.resize);
+        QCOMPARE(layout.hit({247, 60}, album).part, Hit::AudioBlock);
+        QVERIFY(layout.hit({247, 60}, album).resize);
+        QVERIFY(!layout.hit({245, 60}, album).resize);
+        QCOMPARE(layout.hit({10, 10}, album).index, -1); // the ruler
+        QCOMPARE(layout.hit({600, 30}, album).index, -1); // past the end
+
+        // Members: 100 px each, one pixel apart, the last clipped at 250.
+        const std::vector<QRect> members = layout.memberBlocks(2, album.object(2), false);
+        QCOMPARE(members.size(), size_t(3));
+        QCOMPARE(members[1], QRect(351, 25, 100, 19));
+        QCOMPARE(members[2], QRect(452, 25, 48, 19));
+        const Hit member = layout.hit({449, 30}, album);
+        QCOMPARE(member.part, Hit::Member);
+        QCOMPARE(member.member, 1);
+        QVERIFY(member.resize);
+        QCOMPARE(layout.hit({449, 60}, album).part, Hit::AudioBlock);
+
+        // In a playlist the image track fills the row and every block resizes.
+        album.setAlbumType(AlbumType::Ppl);
+        QVERIFY(layout.hit({97, 60}, album).resize);
+        QCOMPARE(layout.hit({97, 60}, album).part, Hit::ImageBlock);
+
+        layout.setScale(1);
+        QCOMPARE(layout.measure(album), std::vector<int>({0, 1, 2}));
+        QCOMPARE(layout.rowRect(1), QRect(10, 25, 15, 50));
+    }
+
+    void fitsPicturesIntoThePreview()
+    {
+        using PreviewPicture::fit;
+        QCOMPARE(fit({200, 100}, {400, 300}), QRect(100, 100, 200, 100)); // never enlarged
+        QCOMPARE(fit({800, 600}, {400, 200}), QRect(66, 0, 267, 200)); // MulDiv rounds 266.67
+        QCOMPARE(fit({1000, 100}, {400, 300}), QRect(0, 130, 400, 40));
+        QCOMPARE(fit({401, 300}, {400, 300}), QRect(0, 0, 400, 299)); // 299.25
+        QCOMPARE(fit({3, 3}, {4, 4}), QRect(0, 0, 3, 3)); // halves toward zero
+        QCOMPARE(fit({0, 0}, {4, 4}), QRect(2, 2, 0, 0));
     }
 };
 
