@@ -53,7 +53,7 @@ void TimelineCommands::setDuration(int index, const QString &seconds)
     album.updateObject(index, o);
     if (index < album.outline().entryCount())
         AlbumOutline::setField(
-            album.outline().entry(index), AlbumOutline::DurationField, o.durationCaption);
+            album.outline().entry(index), AlbumOutline::DurationField, FormatDuration(seconds));
     album.RefreshTotals();
     album.setModified(true);
 }
@@ -103,7 +103,7 @@ void TimelineCommands::SubTimePanelClick(int index, int member)
         return;
     const QString &file = o.memberFiles[member];
     o.thumbnail = fileExtension(file).toUpper() == u".JPG" ? MakePhotoThumbnail(file)
-                                                            : StandardPictures::photo();
+                                                           : StandardPictures::photo();
     o.imageCaption = fileNameOf(file);
     o.currentMember = member;
     const bool selected = album.currentObject() == index;

@@ -281,10 +281,10 @@ void TFrmMain::bindTimeline()
         [this, &t](int index, int width) { t.resizeObject(index, width, m_timeline->scale()); });
     connect(m_timeline, &TimelineView::rowWidthChanged, this,
         [this, &t](int index, int width) { t.PsResize(index, width, m_timeline->scale()); });
-    connect(m_timeline, &TimelineView::memberResized, this, [this, &t](int index, int member,
-                                                                int width) {
-        t.resizeMember(index, member, width, m_timeline->scale());
-    });
+    connect(m_timeline, &TimelineView::memberResized, this,
+        [this, &t](int index, int member, int width) {
+            t.resizeMember(index, member, width, m_timeline->scale());
+        });
 }
 
 void TFrmMain::installHooks()

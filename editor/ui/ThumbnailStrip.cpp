@@ -160,8 +160,8 @@ void ThumbnailStrip::mouseReleaseEvent(QMouseEvent *)
     delete std::exchange(m_floating, nullptr);
     viewport()->unsetCursor();
     const int source = std::exchange(m_dragSource, -1);
-    if (const auto target = m_grid.dropTarget(
-            m_dragOrigin, drop, viewport()->width(), verticalScrollBar()->value()))
+    if (const auto target
+        = m_grid.dropTarget(m_dragOrigin, drop, viewport()->width(), verticalScrollBar()->value()))
         Q_EMIT objectDropped(source, *target);
 }
 

@@ -120,10 +120,10 @@ void TimelineView::paintRow(QPainter &p, int index) const
     const QRect image = m_layout.imageBlock(index, ppl).translated(-scroll, 0);
     const std::vector<QRect> members = m_layout.memberBlocks(index, o, ppl);
     p.fillRect(image,
-        selected ? navy
-                 : (o.imageCaption.isEmpty() || !members.empty()
-                         ? grey
-                         : winColor(WinColors::LightGreen)));
+        selected
+            ? navy
+            : (o.imageCaption.isEmpty() || !members.empty() ? grey
+                                                            : winColor(WinColors::LightGreen)));
     p.setPen(selected ? Qt::white : Qt::black);
     const bool repeat = o.repeatMembers && o.kind == ObjectKind::AudioWithStill;
     p.drawText(image, repeat ? Qt::AlignVCenter | Qt::AlignRight : Qt::AlignCenter,
@@ -245,8 +245,7 @@ void TimelineView::mouseMoveEvent(QMouseEvent *event)
         break;
     }
     case Drag::MoveRow:
-        m_floating->move(
-            at.x() - m_grabX - horizontalScrollBar()->value(), m_floating->y());
+        m_floating->move(at.x() - m_grabX - horizontalScrollBar()->value(), m_floating->y());
         break;
     }
 }
@@ -289,7 +288,8 @@ void TimelineView::mouseReleaseEvent(QMouseEvent *event)
         const int index = pressed.index;
         const QRect row = m_layout.rowRect(index);
         const int previousLeft = index > 0 ? m_layout.rowRect(index - 1).left() : 0;
-        if (!TimelineEdits::rowDropMoves(dropLeft, row.left(), row.width(), previousLeft, index == 0))
+        if (!TimelineEdits::rowDropMoves(
+                dropLeft, row.left(), row.width(), previousLeft, index == 0))
             break;
         std::vector<int> lefts;
         for (int i = 0; i < m_layout.rowCount(); ++i)

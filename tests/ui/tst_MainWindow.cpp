@@ -10,6 +10,7 @@
 #include "ThumbnailStrip.h"
 #include "TimelineView.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -157,6 +158,73 @@ private Q_SLOTS:
         QCOMPARE(items2,
             QStringList({u"Add Music(&M)"_s, u"Append Audio(&A)"_s, u"Add BG Music(&B)"_s}));
         QVERIFY(music->isEnabled());
+    }
+
+    void dragsReorderAndResize()
+    {
+        MediaCopies media;
+        TFrmMain window;
+        AlbumDocument &album = window.album();
+        album.ClearAlbum(u"New album"_s);
+        for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})
+            album.AddMediaFile(media.copy("color.jpg", QString::fromLatin1(name)), false,
+                AlbumDocument::RootTarget);
+        album.setModified(false);
+        window.resize(1000, 760);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto order = [&album] {
+            QString o;
+            for (int i = 0; i < album.objectCount(); ++i)
+                o += QFileInfo(album.object(i).mainFile).baseName();
+            return o;
+        };
+
+        // Only the selected panel drags; a short drag snaps back.
+        auto *strip = window.findChild<ThumbnailStrip *>();
+        QWidget *cells = strip->viewport();
+        const QPoint first = strip->panelRect(0).center();
+        QTest::mouseClick(cells, Qt::LeftButton, {}, first);
+        QCOMPARE(album.currentObject(), 0);
+        QTest::mousePress(cells, Qt::LeftButton, {}, first);
+        QTest::mouseMove(cells, first + QPoint(40, 10));
+        QTest::mouseRelease(cells, Qt::LeftButton, {}, first + QPoint(40, 10));
+        QCOMPARE(order(), u"abc"_s);
+        QVERIFY(!album.modified());
+        const QPoint third = strip->panelRect(2).center();
+        QTest::mousePress(cells, Qt::LeftButton, {}, first);
+        QTest::mouseMove(cells, third);
+        QTest::mouseRelease(cells, Qt::LeftButton, {}, third);
+        QCOMPARE(order(), u"bca"_s);
+        QCOMPARE(album.currentObject(), 2);
+        QVERIFY(album.modified());
+
+        // The last row dragged before the first becomes object 1.
+        auto *timeline = window.findChild<TimelineView *>();
+        QWidget *rows = timeline->viewport();
+        const QPoint last = timeline->rowRect(2).center();
+        QTest::mousePress(rows, Qt::LeftButton, {}, last);
+        QTest::mouseMove(rows, QPoint(2, last.y()));
+        QTest::mouseRelease(rows, Qt::LeftButton, {}, QPoint(2, last.y()));
+        QCOMPARE(order(), u"abc"_s);
+
+        // A photo's block does not resize; with sound it does, at its edge.
+        album.setCurrentObject(0);
+        const QRect row = timeline->rowRect(0);
+        const QPoint edge(row.right() - 2, row.top() + 5);
+        QTest::mousePress(rows, Qt::LeftButton, {}, edge);
+        QTest::mouseMove(rows, edge - QPoint(100, 0));
+        QTest::mouseRelease(rows, Qt::LeftButton, {}, edge - QPoint(100, 0));
+        QCOMPARE(album.object(0).durationSeconds, u"5"_s);
+        AlbumObject o = album.object(0);
+        o.kind = ObjectKind::StillWithAudio;
+        album.updateObject(0, o);
+        QTest::mousePress(rows, Qt::LeftButton, {}, edge);
+        const QPoint released(row.left() + 98, edge.y());
+        QTest::mouseMove(rows, released);
+        QTest::mouseRelease(rows, Qt::LeftButton, {}, released);
+        QCOMPARE(album.object(0).durationSeconds, u"2"_s); // 102 px
+        QCOMPARE(timeline->rowRect(0).width(), 100);
     }
 };
 
