@@ -2,6 +2,7 @@
 // first and ends without passing its arguments on.
 
 #include "CompanionLibraries.h"
+#include "EditorSettings.h"
 #include "FileTypeRegistration.h"
 #include "SingleInstance.h"
 #include "TFrmMain.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     });
     CompanionLibraries libraries(window.prompts());
     libraries.LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
+    window.setVolume(EditorSettings::readVolume());
     window.showMaximized();
 
     // The command line is handled once the window shows: an album to open,
@@ -37,6 +39,7 @@ int main(int argc, char *argv[])
             QCoreApplication::quit();
     });
     const int result = app.exec();
+    EditorSettings::writeVolume(window.volume());
     FileTypeRegistration::registerFor(QCoreApplication::applicationFilePath());
     return result;
 }

@@ -36,3 +36,21 @@ void EditorState::showPage(PageLayout::Page page)
     m_pages.activePage = page;
     Q_EMIT changed();
 }
+
+CommandAvailability EditorState::enabledCommands() const
+{
+    CommandAvailability c = m_commands;
+    if (!m_editingEnabled) {
+        c.addMovie = c.addImage = c.addMusic = c.addAlbum = false;
+        c.addMusicButton = c.deleteObjects = false;
+    }
+    return c;
+}
+
+void EditorState::SetEditingEnabled(bool enabled)
+{
+    if (m_editingEnabled == enabled)
+        return;
+    m_editingEnabled = enabled;
+    Q_EMIT changed();
+}

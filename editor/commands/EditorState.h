@@ -53,6 +53,11 @@ public:
     const QString &typeLabel() const { return m_typeLabel; }
     const QString &browserMask() const { return m_browserMask; }
     const CommandAvailability &commands() const { return m_commands; }
+    // The commands as the window offers them: while playing, the add and
+    // delete commands are off whatever the album type allows.
+    CommandAvailability enabledCommands() const;
+    bool editingEnabled() const { return m_editingEnabled; }
+    void SetEditingEnabled(bool enabled);
     const PageLayout &pages() const { return m_pages; }
     bool saveCommandsEnabled() const { return m_saveCommandsEnabled; }
     void setSaveCommandsEnabled(bool enabled);
@@ -75,6 +80,7 @@ private:
             hook(args...);
     }
 
+    bool m_editingEnabled = true;
     QString m_caption;
     QString m_typeLabel;
     QString m_browserMask;

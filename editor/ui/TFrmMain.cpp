@@ -7,6 +7,7 @@
 #include "ThumbnailStrip.h"
 #include "Thumbnails.h"
 #include "TimelineView.h"
+#include "TransportBar.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSlider>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -55,8 +57,12 @@ TFrmMain::TFrmMain(QWidget *parent)
     auto *top = new QSplitter(Qt::Horizontal, this);
     auto *previewBox = new QWidget(this);
     auto *previewLayout = new QVBoxLayout(previewBox);
+    m_transport = new TransportBar(this);
+    connect(m_transport, &TransportBar::pressed, this,
+        [this](TransportBar::Button b) { transportPressed(b); });
     previewLayout->addWidget(m_typeLabel);
     previewLayout->addWidget(m_preview, 1);
+    previewLayout->addWidget(m_transport);
     top->addWidget(previewBox);
     top->addWidget(pages);
     m_timeline = new TimelineView(m_album, this);
@@ -71,7 +77,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     auto *main = new QSplitter(Qt::Vertical, this);
     main->addWidget(top);
     main->addWidget(timelineBox);
-    main->addWidget(m_strip);
+    main->addWidget(buildStripBox());
     main->setStretchFactor(2, 1);
     setCentralWidget(main);
 
@@ -82,6 +88,72 @@ TFrmMain::TFrmMain(QWidget *parent)
     bindState();
     installHooks();
     m_state.setCaption(QString::fromUtf16(Texts::WindowCaptionPrefix) + m_album.fileName());
+}
+
+QWidget *TFrmMain::buildStripBox()
+{
+    auto *box = new QWidget(this);
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto *sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(new QLabel(u"Thumbnail Size"_s, box));
+    m_thumbSize = new QSlider(Qt::Horizontal, box);
+    m_thumbSize->setRange(70, 100);
+    m_thumbSize->setValue(100);
+    m_thumbSize->setFixedWidth(120);
+    sizeRow->addWidget(m_thumbSize);
+    m_percent = new QLabel(u"100%"_s, box);
+    sizeRow->addWidget(m_percent);
+    sizeRow->addStretch(1);
+    column->addLayout(sizeRow);
+    // At least one row of full-size panels and its margins.
+    m_strip->setMinimumHeight(ThumbnailGrid(100).cellHeight() + 12);
+    column->addWidget(m_strip, 1);
+    // The grid changes only while there are objects to place.
+    connect(m_thumbSize, &QSlider::valueChanged, this, [this](int percent) {
+        if (m_album.objectCount() == 0)
+            return;
+        m_percent->setText(QString::number(percent) + u'%');
+        m_strip->setPercent(percent);
+    });
+    return box;
+}
+
+void TFrmMain::transportPressed(int button)
+{
+    // Playing comes with the playback engine; until then the buttons step
+    // through the album.
+    const int count = m_album.objectCount();
+    const int current = m_album.currentObject();
+    int target = -1;
+    switch (button) {
+    case TransportBar::First:
+        target = 0;
+        break;
+    case TransportBar::Previous:
+        target = current - 1;
+        break;
+    case TransportBar::Next:
+        target = current + 1;
+        break;
+    case TransportBar::Last:
+        target = count - 1;
+        break;
+    default:
+        return;
+    }
+    if (target >= 0 && target < count)
+        selectObject(target, 3);
+}
+
+int TFrmMain::volume() const
+{
+    return m_transport->volume();
+}
+
+void TFrmMain::setVolume(int volume)
+{
+    m_transport->setVolume(volume);
 }
 
 QAction *TFrmMain::command(
@@ -173,6 +245,7 @@ void TFrmMain::buildToolBar()
     // This button opens its menu, whatever the album type.
     QAction *music = bar->addAction(u"Add Music"_s);
     music->setToolTip(u"Add Music to Album"_s);
+    m_actions.insert(u"Add Music"_s, music);
     music->setMenu(buildMusicMenu());
     connect(music, &QAction::triggered, this, [this, bar, music] {
         if (QWidget *b = bar->widgetForAction(music))
@@ -233,11 +306,14 @@ void TFrmMain::bindState()
     connect(&m_state, &EditorState::changed, this, [this] {
         setWindowTitle(m_state.caption());
         m_typeLabel->setText(m_state.typeLabel());
-        const CommandAvailability &c = m_state.commands();
+        const CommandAvailability c = m_state.enabledCommands();
         m_actions.value(u"Add Movie(&V)"_s)->setEnabled(c.addMovie);
         m_actions.value(u"Add Image(&I)"_s)->setEnabled(c.addImage);
         m_actions.value(u"Add Music(&M)"_s)->setEnabled(c.addMusic);
         m_actions.value(u"Add Album(&A)"_s)->setEnabled(c.addAlbum);
+        m_actions.value(u"Add Music"_s)->setEnabled(c.addMusicButton);
+        m_actions.value(u"Delete(&D)"_s)->setEnabled(c.deleteObjects);
+        m_actions.value(u"Delete All List(&L)"_s)->setEnabled(c.deleteObjects);
         m_actions.value(u"Save Album(&S)"_s)->setEnabled(m_state.saveCommandsEnabled());
         m_actions.value(u"Save As...(&A)"_s)->setEnabled(m_state.saveCommandsEnabled());
     });

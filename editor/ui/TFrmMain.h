@@ -15,8 +15,10 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QSlider;
 class ThumbnailStrip;
 class TimelineView;
+class TransportBar;
 
 // The editor's main window: menus, tool buttons, the album page, the
 // preview, the thumbnail strip and the status bar, bound to the commands
@@ -35,6 +37,9 @@ public:
     CommandPrompts &prompts() { return m_prompts; }
     // Files dropped on the window from the desktop.
     void dropFiles(const QStringList &files);
+    // The playback volume, 10..10000, as the slider gives it.
+    int volume() const;
+    void setVolume(int volume);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -55,6 +60,8 @@ private:
     void selectObject(int index, int mode);
     void showPreview(int index, int member);
     void bindTimeline();
+    QWidget *buildStripBox();
+    void transportPressed(int button);
     void showStatus();
 
     WidgetPrompts m_prompts;
@@ -70,6 +77,9 @@ private:
 
     ThumbnailStrip *m_strip = nullptr;
     TimelineView *m_timeline = nullptr;
+    TransportBar *m_transport = nullptr;
+    QSlider *m_thumbSize = nullptr;
+    QLabel *m_percent = nullptr;
     QLabel *m_preview = nullptr;
     QLabel *m_typeLabel = nullptr;
     // Status panels counted from 0: 1 total time, 2 background music,

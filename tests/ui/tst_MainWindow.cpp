@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -158,6 +159,56 @@ private Q_SLOTS:
         QCOMPARE(items2,
             QStringList({u"Add Music(&M)"_s, u"Append Audio(&A)"_s, u"Add BG Music(&B)"_s}));
         QVERIFY(music->isEnabled());
+    }
+
+    void playingDisablesEditingAndSlidersApply()
+    {
+        MediaCopies media;
+        TFrmMain window;
+        window.state().applyAlbumType(AlbumType::Image, false);
+        QHash<QString, QAction *> actions;
+        for (QAction *menu : window.menuBar()->actions()) {
+            for (QAction *action : menu->menu()->actions())
+                actions.insert(action->text(), action);
+        }
+        for (QAction *action : window.findChildren<QToolBar *>().first()->actions())
+            actions.insert(action->text(), action);
+        QVERIFY(actions.value(u"Add Image(&I)"_s)->isEnabled());
+        window.state().SetEditingEnabled(false);
+        for (const QString &caption :
+            {u"Add Image(&I)"_s, u"Add Music(&M)"_s, u"Add Movie(&V)"_s, u"Add Album(&A)"_s,
+                u"Delete(&D)"_s, u"Delete All List(&L)"_s, u"Add Image"_s, u"Add Music"_s})
+            QVERIFY2(!actions.value(caption)->isEnabled(), qPrintable(caption));
+        QVERIFY(actions.value(u"Save Album(&S)"_s)->isEnabled());
+        window.state().SetEditingEnabled(true);
+        QVERIFY(actions.value(u"Add Image"_s)->isEnabled());
+        QVERIFY(actions.value(u"Delete(&D)"_s)->isEnabled());
+
+        // The thumbnail size applies only to an album with objects.
+        auto *strip = window.findChild<ThumbnailStrip *>();
+        QSlider *size = nullptr;
+        for (QSlider *slider : window.findChildren<QSlider *>()) {
+            if (slider->minimum() == 70)
+                size = slider;
+        }
+        QVERIFY(size);
+        size->setValue(80);
+        QCOMPARE(strip->percent(), 100);
+        window.album().ClearAlbum(u"New album"_s);
+        window.album().AddMediaFile(media.copy("color.jpg"), false, AlbumDocument::RootTarget);
+        size->setValue(75);
+        QCOMPARE(strip->percent(), 75);
+        QCOMPARE(strip->panelRect(0).size(), QSize(96, 75));
+        bool shown = false;
+        for (const QLabel *label : window.findChildren<QLabel *>())
+            shown = shown || label->text() == u"75%"_s;
+        QVERIFY(shown);
+
+        // Stored volumes of 5000 and below come back as 10.
+        window.setVolume(7500);
+        QCOMPARE(window.volume(), 7500);
+        window.setVolume(5000);
+        QCOMPARE(window.volume(), 10);
     }
 
     void dragsReorderAndResize()
