@@ -1,7 +1,6 @@
 // Quillan: the album editor. One editor per user; a second start raises the
 // first and ends without passing its arguments on.
 
-#include "CompanionLibraries.h"
 #include "EditorSettings.h"
 #include "FileTypeRegistration.h"
 #include "SingleInstance.h"
@@ -26,15 +25,14 @@ int main(int argc, char *argv[])
         window.raise();
         window.activateWindow();
     });
-    CompanionLibraries libraries(window.prompts());
-    libraries.LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
+    window.companions().LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
     window.setVolume(EditorSettings::readVolume());
     window.showMaximized();
 
     // The command line is handled once the window shows: an album to open,
     // or a new album with the media named.
     QTimer::singleShot(0, &window, [&window] {
-        window.lifecycle().openCommandLine(QCoreApplication::arguments().mid(1));
+        window.startWith(QCoreApplication::arguments().mid(1));
         if (window.state().quitRequested)
             QCoreApplication::quit();
     });

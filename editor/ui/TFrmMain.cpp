@@ -1,5 +1,8 @@
 #include "TFrmMain.h"
 
+#include "BrowserModel.h"
+#include "FileBrowserPane.h"
+#include "FileBrowserRules.h"
 #include "MenuRules.h"
 #include "PreviewPicture.h"
 #include "PropertyPages.h"
@@ -14,6 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -39,6 +43,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     , m_timelineCommands(m_context)
     , m_lifecycle(m_context, m_files, m_editing)
     , m_help(QCoreApplication::applicationDirPath() + u'/')
+    , m_companions(m_prompts)
 {
     setObjectName(u"TFrmMain"_s);
     setAcceptDrops(true);
@@ -79,7 +84,23 @@ TFrmMain::TFrmMain(QWidget *parent)
     main->addWidget(timelineBox);
     main->addWidget(buildStripBox());
     main->setStretchFactor(2, 1);
-    setCentralWidget(main);
+    m_browser = new FileBrowserPane(this);
+    m_browser->model().setNoteReader([this](const QString &path) {
+        using FileBrowserRules::NoteSource;
+        return FileBrowserRules::noteSourceOf(path) == NoteSource::Id3
+            ? m_companions.id3Note(path)
+            : m_companions.ReadFileComment(path);
+    });
+    connect(m_browser, &FileBrowserPane::showPicture, this, [this](const QString &path) {
+        showPicture(decodePhotoCovering(path, m_preview->contentsRect().size()));
+    });
+    connect(m_browser, &FileBrowserPane::clearPicture, m_preview, &QLabel::clear);
+    auto *whole = new QSplitter(Qt::Horizontal, this);
+    whole->addWidget(m_browser);
+    whole->addWidget(main);
+    whole->setStretchFactor(1, 1);
+    whole->setSizes({260, 900});
+    setCentralWidget(whole);
 
     for (QLabel *&panel : m_panels) {
         panel = new QLabel(this);
@@ -144,6 +165,13 @@ void TFrmMain::transportPressed(int button)
     }
     if (target >= 0 && target < count)
         selectObject(target, 3);
+}
+
+void TFrmMain::startWith(const QStringList &arguments)
+{
+    m_browser->navigate(
+        arguments.isEmpty() ? QDir::homePath() : QFileInfo(arguments.first()).absolutePath());
+    m_lifecycle.openCommandLine(arguments);
 }
 
 int TFrmMain::volume() const
@@ -306,6 +334,7 @@ void TFrmMain::bindState()
     connect(&m_state, &EditorState::changed, this, [this] {
         setWindowTitle(m_state.caption());
         m_typeLabel->setText(m_state.typeLabel());
+        m_browser->setMask(m_state.browserMask());
         const CommandAvailability c = m_state.enabledCommands();
         m_actions.value(u"Add Movie(&V)"_s)->setEnabled(c.addMovie);
         m_actions.value(u"Add Image(&I)"_s)->setEnabled(c.addImage);
@@ -396,13 +425,17 @@ void TFrmMain::selectObject(int index, int mode)
 
 void TFrmMain::showPreview(int index, int member)
 {
-    const QSize box = m_preview->contentsRect().size();
-    const QImage picture = PreviewPicture::of(m_album.object(index), member, box);
+    showPicture(
+        PreviewPicture::of(m_album.object(index), member, m_preview->contentsRect().size()));
+}
+
+void TFrmMain::showPicture(const QImage &picture)
+{
     if (picture.isNull()) {
         m_preview->clear();
         return;
     }
-    const QRect fitted = PreviewPicture::fit(picture.size(), box);
+    const QRect fitted = PreviewPicture::fit(picture.size(), m_preview->contentsRect().size());
     m_preview->setPixmap(QPixmap::fromImage(
         picture.scaled(fitted.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }

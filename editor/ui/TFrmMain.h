@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AlbumDocument.h"
+#include "CompanionLibraries.h"
 #include "EditingCommands.h"
 #include "EditorState.h"
 #include "FileCommands.h"
@@ -15,6 +16,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class FileBrowserPane;
 class QSlider;
 class ThumbnailStrip;
 class TimelineView;
@@ -35,6 +37,11 @@ public:
     EditorState &state() { return m_state; }
     LifecycleCommands &lifecycle() { return m_lifecycle; }
     CommandPrompts &prompts() { return m_prompts; }
+    CompanionLibraries &companions() { return m_companions; }
+    FileBrowserPane &browser() { return *m_browser; }
+    // Opens what the command line names and points the file browser at the
+    // folder of the first file, or at the home folder.
+    void startWith(const QStringList &arguments);
     // Files dropped on the window from the desktop.
     void dropFiles(const QStringList &files);
     // The playback volume, 10..10000, as the slider gives it.
@@ -59,6 +66,7 @@ private:
     void installHooks();
     void selectObject(int index, int mode);
     void showPreview(int index, int member);
+    void showPicture(const QImage &picture);
     void bindTimeline();
     QWidget *buildStripBox();
     void transportPressed(int button);
@@ -74,10 +82,12 @@ private:
     TimelineCommands m_timelineCommands;
     LifecycleCommands m_lifecycle;
     HelpLibrary m_help;
+    CompanionLibraries m_companions;
 
     ThumbnailStrip *m_strip = nullptr;
     TimelineView *m_timeline = nullptr;
     TransportBar *m_transport = nullptr;
+    FileBrowserPane *m_browser = nullptr;
     QSlider *m_thumbSize = nullptr;
     QLabel *m_percent = nullptr;
     QLabel *m_preview = nullptr;
