@@ -67,7 +67,8 @@ TFrmSelect::TFrmSelect(QWidget *parent)
         layout->addWidget(description);
     }
     m_choices->button(2)->setChecked(true);
-    connect(m_choices, &QButtonGroup::idClicked, this, [this](int chosen) { m_choice = chosen; });
+    // The arrow keys pick another item at once; Return takes it.
+    m_choices->button(2)->setFocus();
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
@@ -81,4 +82,9 @@ TFrmSelect::TFrmSelect(QWidget *parent)
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+int TFrmSelect::choice() const
+{
+    return m_choices->checkedId();
 }

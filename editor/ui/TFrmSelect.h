@@ -15,10 +15,10 @@ class TFrmSelect final : public QDialog
 public:
     explicit TFrmSelect(QWidget *parent = nullptr);
 
-    // The choice clicked last: 0 image, 1 music, 2 PPL.
-    int choice() const { return m_choice; }
+    // The checked item, however it was checked (mouse or arrow keys):
+    // 0 image, 1 music, 2 PPL.
+    int choice() const;
 
 private:
     QButtonGroup *m_choices;
-    int m_choice = 2;
 };
