@@ -67,15 +67,19 @@ QByteArray desktopEntry(const QString &executable)
         + "\nTerminal=false\nCategories=AudioVideo;\n";
 }
 
+bool writeFiles(const QString &dataFolder, const QString &executable)
+{
+    const bool mime = write(dataFolder + u"/mime/packages/quillan.xml"_s, mimePackage());
+    return write(dataFolder + u"/applications/quillan.desktop"_s, desktopEntry(executable)) && mime;
+}
+
 void registerFor(const QString &executable)
 {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (data.isEmpty())
+    if (data.isEmpty() || !writeFiles(data, executable))
         return;
-    if (write(data + u"/mime/packages/quillan.xml"_s, mimePackage()))
-        refresh("update-mime-database", data + u"/mime"_s);
-    if (write(data + u"/applications/quillan.desktop"_s, desktopEntry(executable)))
-        refresh("update-desktop-database", data + u"/applications"_s);
+    refresh("update-mime-database", data + u"/mime"_s);
+    refresh("update-desktop-database", data + u"/applications"_s);
 }
 
 } // namespace FileTypeRegistration

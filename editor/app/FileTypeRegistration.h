@@ -13,6 +13,9 @@ QByteArray mimePackage();
 // The desktop entry that starts the editor at `executable` with a file.
 QByteArray desktopEntry(const QString &executable);
 
+// Writes both under a data folder (…/share); false when either fails.
+bool writeFiles(const QString &dataFolder, const QString &executable);
+
 void registerFor(const QString &executable);
 
 } // namespace FileTypeRegistration
