@@ -350,6 +350,9 @@ void TFrmMain::bindState()
     connect(&m_album, &AlbumDocument::currentObjectChanged, this, &TFrmMain::showStatus);
     const auto click = [this](int index) { selectObject(index, 2); };
     connect(m_strip, &ThumbnailStrip::objectClicked, this, click);
+    // The transition dialog comes with the slideshow; until then the icon
+    // selects its object like the rest of the panel.
+    connect(m_strip, &ThumbnailStrip::transitionClicked, this, click);
     connect(m_strip, &ThumbnailStrip::titleClicked, this, [this](int index) {
         if (m_state.playing || m_album.opening())
             return;

@@ -17,6 +17,7 @@ ThumbnailStrip::ThumbnailStrip(const AlbumDocument &album, QWidget *parent)
     , m_album(album)
 {
     setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
     viewport()->setBackgroundRole(QPalette::Base);
     const auto changed = [this] { relayout(); };
     connect(&album, &AlbumDocument::objectInserted, this, changed);
@@ -80,6 +81,8 @@ void ThumbnailStrip::paintPanel(QPainter &p, int index) const
     p.fillRect(number, winColor(WinColors::NumberBox));
     p.setPen(Qt::white);
     p.drawText(number, Qt::AlignCenter, QString::number(index + 1));
+    if (ppl)
+        paintTransitionIcon(p, transitionIconRect(cell), o.transition);
 
     const int bars = ppl ? 1 : 2;
     const QRect picture(
@@ -99,6 +102,31 @@ void ThumbnailStrip::paintPanel(QPainter &p, int index) const
         bar(1, o.audioCaption, WinColors::LightBlue);
     p.setPen(selected ? QPen(navy, 2) : QPen(palette().mid().color()));
     p.drawRect(cell.adjusted(0, 0, -1, -1));
+}
+
+QRect ThumbnailStrip::transitionIconRect(const QRect &cell)
+{
+    return QRect(cell.right() - 16, cell.top() + 1, 16, 16);
+}
+
+void ThumbnailStrip::paintTransitionIcon(QPainter &p, const QRect &r, const QString &transition)
+{
+    // Each transition drawn as what it does: a fade, a wipe across, a wipe down.
+    p.fillRect(r, Qt::white);
+    const QRect inner = r.adjusted(2, 2, -2, -2);
+    const QColor ink = winColor(WinColors::Navy);
+    if (transition == u"HORIZONTALWIPE") {
+        p.fillRect(QRect(inner.left(), inner.top(), inner.width() / 2, inner.height()), ink);
+    } else if (transition == u"VERTICALWIPE") {
+        p.fillRect(QRect(inner.left(), inner.top(), inner.width(), inner.height() / 2), ink);
+    } else {
+        QLinearGradient fade(inner.topLeft(), inner.topRight());
+        fade.setColorAt(0, ink);
+        fade.setColorAt(1, Qt::white);
+        p.fillRect(inner, fade);
+    }
+    p.setPen(ink);
+    p.drawRect(inner.adjusted(0, 0, -1, -1));
 }
 
 void ThumbnailStrip::paintEvent(QPaintEvent *event)
@@ -128,6 +156,10 @@ void ThumbnailStrip::mousePressEvent(QMouseEvent *event)
         return;
     }
     const QRect panel = panelRect(index);
+    if (m_album.pplMode() && transitionIconRect(panel).contains(event->position().toPoint())) {
+        Q_EMIT transitionClicked(index);
+        return;
+    }
     if (event->position().y() < panel.top() + BarHeight) {
         Q_EMIT titleClicked(index);
         return;
@@ -148,8 +180,18 @@ void ThumbnailStrip::mousePressEvent(QMouseEvent *event)
 
 void ThumbnailStrip::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_floating)
-        m_floating->move(event->position().toPoint() - m_grabOffset);
+    const QPoint at = event->position().toPoint();
+    if (m_floating) {
+        m_floating->move(at - m_grabOffset);
+        return;
+    }
+    // The hand shows where a drag can start: the selected panel below its title.
+    const int index = indexAt(at);
+    if (index >= 0 && index == m_album.currentObject()
+        && at.y() >= panelRect(index).top() + BarHeight)
+        viewport()->setCursor(Qt::OpenHandCursor);
+    else
+        viewport()->unsetCursor();
 }
 
 void ThumbnailStrip::mouseReleaseEvent(QMouseEvent *)

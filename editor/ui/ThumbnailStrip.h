@@ -30,6 +30,8 @@ public:
 Q_SIGNALS:
     void objectClicked(int index);
     void titleClicked(int index);
+    // The transition icon of a playlist album's panel.
+    void transitionClicked(int index);
     void menuRequested(int index, QPoint globalPos);
     // A right click beside the panels.
     void stripMenuRequested(QPoint globalPos);
@@ -48,6 +50,8 @@ protected:
 private:
     void relayout();
     void paintPanel(QPainter &painter, int index) const;
+    static QRect transitionIconRect(const QRect &cell);
+    static void paintTransitionIcon(QPainter &p, const QRect &r, const QString &transition);
 
     const AlbumDocument &m_album;
     ThumbnailGrid m_grid;

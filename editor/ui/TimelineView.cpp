@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -308,6 +309,20 @@ void TimelineView::mouseDoubleClickEvent(QMouseEvent *event)
     // scale changes.
     if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()) >= 0)
         m_widthToDuration = true;
+}
+
+bool TimelineView::viewportEvent(QEvent *event)
+{
+    // Every row carries the same hint.
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        if (indexAt(help->pos()) >= 0)
+            QToolTip::showText(help->globalPos(), u"Spy"_s, viewport());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void TimelineView::resizeEvent(QResizeEvent *event)

@@ -102,6 +102,26 @@ private Q_SLOTS:
         QCOMPARE(timeline.indexAt(QPoint(300, 10)), -1); // the ruler
         timeline.setScale(4);
         QCOMPARE(timeline.rowRect(1), QRect(4, 25, 4, 50)); // round(4.17)
+
+        // A double-click arms the width-to-duration mode: a row that changes
+        // width reports it, until the scale changes.
+        timeline.setScale(1);
+        QSignalSpy widths(&timeline, &TimelineView::rowWidthChanged);
+        AlbumObject o = album.object(1);
+        o.durationSeconds = u"7.3"_s;
+        album.updateObject(1, o);
+        QCOMPARE(widths.count(), 0);
+        QTest::mouseDClick(timeline.viewport(), Qt::LeftButton, {}, QPoint(30, 40));
+        QVERIFY(timeline.widthToDuration());
+        o.durationSeconds = u"9.1"_s;
+        album.updateObject(1, o);
+        QCOMPARE(widths.count(), 1);
+        QCOMPARE(widths.first(), QVariantList({1, 46})); // 45.5 to even is 46
+        timeline.setScale(0);
+        QVERIFY(!timeline.widthToDuration());
+        o.durationSeconds = u"3"_s;
+        album.updateObject(1, o);
+        QCOMPARE(widths.count(), 1);
     }
 
     void propertyPagesFollowTheAlbumType()
