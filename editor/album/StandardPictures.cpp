@@ -9,40 +9,38 @@ namespace {
 
 // Drawn with shapes only, so that no font is needed (the pictures are made
 // in headless tools too).
-QImage canvas(QColor background)
+template <typename Draw> QImage drawn(QColor background, Draw draw)
 {
     QImage image(ThumbnailSize, QImage::Format_RGB32);
     image.fill(background);
-    return image;
-}
-
-QImage drawMusic()
-{
-    QImage image = canvas(QColor(231, 201, 164));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
+    draw(p);
+    p.end();
+    return image;
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> corners)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(corners));
+    path.closeSubpath();
+    return path;
+}
+
+void drawMusic(QPainter &p)
+{
     p.setBrush(QColor(58, 102, 141));
     p.drawEllipse(QRectF(38, 62, 20, 15));
     p.drawEllipse(QRectF(72, 56, 20, 15));
     p.drawRect(QRectF(53, 24, 5, 46));
     p.drawRect(QRectF(87, 18, 5, 46));
-    QPainterPath beam;
-    beam.moveTo(53, 24);
-    beam.lineTo(92, 18);
-    beam.lineTo(92, 28);
-    beam.lineTo(53, 34);
-    beam.closeSubpath();
-    p.drawPath(beam);
-    return image;
+    p.drawPath(polygon({{53, 24}, {92, 18}, {92, 28}, {53, 34}}));
 }
 
-QImage drawUnplayableVideo()
+void drawUnplayableVideo(QPainter &p)
 {
-    QImage image = canvas(QColor(64, 64, 64));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
     p.setBrush(QColor(24, 24, 24));
     p.drawRect(QRectF(20, 14, 88, 72));
     p.setBrush(QColor(200, 200, 200));
@@ -53,14 +51,10 @@ QImage drawUnplayableVideo()
     p.setPen(QPen(QColor(220, 60, 60), 6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(46, 34), QPointF(82, 66));
     p.drawLine(QPointF(82, 34), QPointF(46, 66));
-    return image;
 }
 
-QImage drawAlbumLink()
+void drawAlbumLink(QPainter &p)
 {
-    QImage image = canvas(QColor(246, 241, 234));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(89, 122, 175), 2));
     p.setBrush(QColor(255, 255, 255));
     p.drawRect(QRectF(40, 20, 52, 40));
@@ -71,27 +65,14 @@ QImage drawAlbumLink()
     p.drawLine(QPointF(88, 82), QPointF(104, 66));
     p.drawLine(QPointF(104, 66), QPointF(94, 66));
     p.drawLine(QPointF(104, 66), QPointF(104, 76));
-    return image;
 }
 
-QImage drawPhoto()
+void drawPhoto(QPainter &p)
 {
-    QImage image = canvas(QColor(200, 203, 216));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 220, 90));
     p.drawEllipse(QRectF(80, 18, 22, 22));
     p.setBrush(QColor(92, 140, 96));
-    QPainterPath hills;
-    hills.moveTo(10, 88);
-    hills.lineTo(46, 38);
-    hills.lineTo(70, 66);
-    hills.lineTo(86, 50);
-    hills.lineTo(118, 88);
-    hills.closeSubpath();
-    p.drawPath(hills);
-    return image;
+    p.drawPath(polygon({{10, 88}, {46, 38}, {70, 66}, {86, 50}, {118, 88}}));
 }
 
 } // namespace
@@ -100,25 +81,25 @@ namespace StandardPictures {
 
 QImage photo()
 {
-    static const QImage image = drawPhoto();
+    static const QImage image = drawn(QColor(200, 203, 216), drawPhoto);
     return image;
 }
 
 QImage music()
 {
-    static const QImage image = drawMusic();
+    static const QImage image = drawn(QColor(231, 201, 164), drawMusic);
     return image;
 }
 
 QImage unplayableVideo()
 {
-    static const QImage image = drawUnplayableVideo();
+    static const QImage image = drawn(QColor(64, 64, 64), drawUnplayableVideo);
     return image;
 }
 
 QImage albumLink()
 {
-    static const QImage image = drawAlbumLink();
+    static const QImage image = drawn(QColor(246, 241, 234), drawAlbumLink);
     return image;
 }
 
