@@ -206,7 +206,22 @@ void TFrmMain::buildMenus()
         [this] { m_files.SaveAlbummenuClick(); });
     command(album, u"Save As...(&A)"_s, {}, [this] { m_files.SaveAsAlbummenuClick(); });
     album->addSeparator();
+    // Export and the player commands come with the export and player
+    // albums; until then they are in place with their enabling rules.
+    QMenu *exportMenu = album->addMenu(u"Export(&E)"_s);
+    QAction *toDisk = command(exportMenu, u"Export to Harddisk(&H)"_s, {}, [] {});
+    QAction *toDevice = command(exportMenu, u"Export to Device(&M)"_s, {}, [] {});
+    QAction *fromDevice = command(album, u"Open Album From Device(&P)"_s, {}, [] {});
+    QAction *deleteOnDevice = command(album, u"Delete Album From Device(&D)"_s, {}, [] {});
+    album->addSeparator();
     command(album, u"Exit(&X)"_s, {}, [this] { close(); });
+    connect(album, &QMenu::aboutToShow, this, [=, this] {
+        const CommandAvailability &c = m_state.commands();
+        toDisk->setEnabled(c.exportToHardDisk);
+        toDevice->setEnabled(c.deviceCommands);
+        fromDevice->setEnabled(c.deviceCommands);
+        deleteOnDevice->setEnabled(MenuRules::N1Click(m_album));
+    });
 
     QMenu *edit = menuBar()->addMenu(u"Edit Album(&E)"_s);
     command(edit, u"Add Movie(&V)"_s, Qt::Key_F2, [this] { m_editing.moviemenuClick(); });
@@ -216,6 +231,17 @@ void TFrmMain::buildMenus()
     edit->addSeparator();
     command(edit, u"Delete(&D)"_s, {}, [this] { m_editing.DelMenuClick(); });
     command(edit, u"Delete All List(&L)"_s, {}, [this] { m_editing.mnuDeleteListAllClick(); });
+
+    // The slideshow comes with its own window; until then the items only
+    // follow their enabling rule.
+    QMenu *slide = menuBar()->addMenu(u"Slide(&R)"_s);
+    QAction *fromFirst = command(slide, u"Slide From First(&F)"_s, Qt::Key_F6, [] {});
+    QAction *fromCurrent = command(slide, u"Slide From Current(&C)"_s, Qt::Key_F7, [] {});
+    connect(slide, &QMenu::aboutToShow, this, [=, this] {
+        const bool enabled = MenuRules::N2Click(m_state);
+        fromFirst->setEnabled(enabled);
+        fromCurrent->setEnabled(enabled);
+    });
 
     QMenu *help = menuBar()->addMenu(u"Help(&H)"_s);
     command(help, u"Help(&H)"_s, Qt::Key_F1, [this] { m_help.HelpMenuClick(); });

@@ -153,12 +153,34 @@ private Q_SLOTS:
         QStringList menus;
         for (const QAction *action : window.menuBar()->actions())
             menus.append(action->text());
-        QCOMPARE(menus, QStringList({u"Album(&F)"_s, u"Edit Album(&E)"_s, u"Help(&H)"_s}));
+        QCOMPARE(menus,
+            QStringList({u"Album(&F)"_s, u"Edit Album(&E)"_s, u"Slide(&R)"_s, u"Help(&H)"_s}));
         QStringList items;
         for (const QAction *action : window.menuBar()->actions().first()->menu()->actions())
             items.append(action->text() + u'|' + action->shortcut().toString());
         QVERIFY(items.contains(u"New Album(&N)|Ctrl+N"_s));
         QVERIFY(items.contains(u"Save Album(&S)|Ctrl+S"_s));
+        QVERIFY(items.contains(u"Export(&E)|"_s));
+        QVERIFY(items.contains(u"Delete Album From Device(&D)|"_s));
+        // Device commands only for playlist albums.
+        QMenu *albumMenu = window.menuBar()->actions().first()->menu();
+        window.state().applyAlbumType(AlbumType::Image, false);
+        Q_EMIT albumMenu->aboutToShow();
+        QAction *fromDevice = nullptr;
+        for (QAction *action : albumMenu->actions()) {
+            if (action->text() == u"Open Album From Device(&P)"_s)
+                fromDevice = action;
+        }
+        QVERIFY(fromDevice && !fromDevice->isEnabled());
+        window.album().setAlbumType(AlbumType::Ppl);
+        window.state().applyAlbumType(AlbumType::Ppl, false);
+        Q_EMIT albumMenu->aboutToShow();
+        QVERIFY(fromDevice->isEnabled());
+        QStringList slides;
+        for (const QAction *action : window.menuBar()->actions().at(2)->menu()->actions())
+            slides.append(action->text() + u'|' + action->shortcut().toString());
+        QCOMPARE(
+            slides, QStringList({u"Slide From First(&F)|F6"_s, u"Slide From Current(&C)|F7"_s}));
         QStringList edit;
         for (const QAction *action : window.menuBar()->actions().at(1)->menu()->actions())
             edit.append(action->text() + u'|' + action->shortcut().toString());
