@@ -10,16 +10,20 @@
 #include "ThumbnailStrip.h"
 #include "TimelineView.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace Qt::Literals::StringLiterals;
@@ -251,6 +255,55 @@ private Q_SLOTS:
         QCOMPARE(window.volume(), 7500);
         window.setVolume(5000);
         QCOMPARE(window.volume(), 10);
+    }
+
+    void delAsksUnlessATextFieldHasTheFocus()
+    {
+        MediaCopies media;
+        TFrmMain window;
+        AlbumDocument &album = window.album();
+        album.ClearAlbum(u"New album"_s);
+        for (const char *name : {"a.jpg", "b.jpg"})
+            album.AddMediaFile(media.copy("color.jpg", QString::fromLatin1(name)), false,
+                AlbumDocument::RootTarget);
+        window.state().applyAlbumType(AlbumType::Image, false);
+        album.setCurrentObject(0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QLineEdit *title = window.findChildren<QLineEdit *>().first();
+        title->setFocus();
+        QTest::keyClick(title, Qt::Key_Delete);
+        QCOMPARE(album.objectCount(), 2);
+
+        // Elsewhere Del asks first; the answer decides.
+        QString asked;
+        const auto answer = [&asked](QMessageBox::StandardButton button) {
+            QTimer::singleShot(0, [&asked, button] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                asked = box->text();
+                box->button(button)->click();
+            });
+        };
+        auto *strip = window.findChild<ThumbnailStrip *>();
+        strip->setFocus();
+        answer(QMessageBox::No);
+        QTest::keyClick(strip, Qt::Key_Delete);
+        QCOMPARE(asked, u"Do you want to delete object?"_s);
+        QCOMPARE(album.objectCount(), 2);
+        answer(QMessageBox::Yes);
+        QTest::keyClick(strip, Qt::Key_Delete);
+        QCOMPARE(album.objectCount(), 1);
+        QCOMPARE(QFileInfo(album.object(0).mainFile).fileName(), u"b.jpg"_s);
+        // Del with a modifier is not Del.
+        asked.clear();
+        answer(QMessageBox::Yes);
+        QTest::keyClick(strip, Qt::Key_Delete, Qt::ShiftModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(album.objectCount(), 1);
+        QVERIFY(asked.isEmpty());
     }
 
     void dragsReorderAndResize()
