@@ -70,6 +70,7 @@ void AlbumDocument::setCurrentObject(int index)
 void AlbumDocument::updateObject(int index, const AlbumObject &object)
 {
     AlbumObject &record = m_objects.at(size_t(index));
+    forgetSummedTotal();
     record = object;
     record.durationCaption = FormatDuration(record.durationSeconds);
     record.durationValue = Rounding::parseDecimal(record.durationSeconds);
@@ -288,6 +289,7 @@ void AlbumDocument::DropLastObject()
 
 void AlbumDocument::removeRecord(int index)
 {
+    forgetSummedTotal();
     m_objects.erase(m_objects.begin() + index);
     Q_EMIT objectRemoved(index);
 }
@@ -299,6 +301,7 @@ void AlbumDocument::RemoveObjectAt(int index)
     if (index < m_outline.entryCount())
         m_outline.removeEntry(index);
     if (objectCount() == 1) {
+        forgetSummedTotal();
         m_objects.clear();
         Q_EMIT objectRemoved(0);
     } else {
@@ -316,6 +319,7 @@ void AlbumDocument::MoveObject(int from, int to)
     const int count = objectCount();
     if (from < 0 || from >= count || to < 0 || to >= count || from == to)
         return;
+    forgetSummedTotal();
     AlbumObject moved = std::move(m_objects[size_t(from)]);
     m_objects.erase(m_objects.begin() + from);
     m_objects.insert(m_objects.begin() + to, std::move(moved));
@@ -352,18 +356,26 @@ void AlbumDocument::RebuildImageBlocks(int index)
 
 void AlbumDocument::ClearAlbum(const QString &rootText)
 {
+    forgetSummedTotal();
     m_objects.clear();
     m_outline.reset(rootText);
     Q_EMIT albumCleared();
     setCurrentObject(-1);
 }
 
+void AlbumDocument::forgetSummedTotal()
+{
+    m_summedObjects = 0;
+    m_summedSeconds = 0.0;
+}
+
 void AlbumDocument::RefreshTotals()
 {
-    double total = 0.0;
-    for (const AlbumObject &object : m_objects)
-        total += object.durationValue;
-    m_totalTimeText = u"Total Time: " + FormatDuration(Rounding::halfEven(total));
+    // Objects appended since the last sum are added to it in album order,
+    // which gives the very sum a new pass would.
+    for (; m_summedObjects < m_objects.size(); ++m_summedObjects)
+        m_summedSeconds += m_objects[m_summedObjects].durationValue;
+    m_totalTimeText = u"Total Time: " + FormatDuration(Rounding::halfEven(m_summedSeconds));
     m_totalBackgroundMusicText = m_albumType == AlbumType::Music
         ? QString()
         : u"Total BG Music : " + FormatDuration(qint64(m_properties.backgroundMusicSeconds));

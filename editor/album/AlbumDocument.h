@@ -138,6 +138,7 @@ private:
         int object, const QString &path, int mediaClass, const MediaProbeResult &probe);
     void addMemberEntry(OutlineNode &entry, const QString &path, const QString &kindLabel);
     void removeRecord(int index);
+    void forgetSummedTotal();
     void pushObject(const AlbumObject &object);
 
     UserPrompts &m_prompts;
@@ -155,5 +156,9 @@ private:
     int m_currentMemberIndex = 0;
     qint64 m_accumulatedSizeKB = 0;
     QString m_totalTimeText;
+    // The running sum of the durations of the first m_summedObjects objects;
+    // any change but an append starts it again.
+    size_t m_summedObjects = 0;
+    double m_summedSeconds = 0.0;
     QString m_totalBackgroundMusicText;
 };

@@ -6,6 +6,8 @@
 #include "JpegCodec.h"
 #include "MappedFile.h"
 
+#include <QFile>
+
 #include <vector>
 
 extern "C" {
@@ -61,10 +63,20 @@ QString kindFor(size_t streamCount, const QString &lengthText)
 }
 
 // JPEG photos are measured from their frame header alone, which is what
-// makes adding thousands of photos quick.
-void probeJpeg(const MappedFile &file, MediaProbeResult &result)
+// makes adding thousands of photos quick. The header nearly always lies in
+// the first 64 KiB, so those are read; a file whose metadata pushes it
+// further is mapped whole.
+constexpr qint64 HeadBytes = 64 * 1024;
+
+void probeJpeg(const QString &path, QFile &file, const QByteArray &head, MediaProbeResult &result)
 {
-    const auto header = JpegCodec::readHeader(file.data(), file.size());
+    auto header
+        = JpegCodec::readHeader(reinterpret_cast<const uchar *>(head.constData()), head.size());
+    if (!header && file.size() > head.size()) {
+        const MappedFile whole(path);
+        if (whole.isValid())
+            header = JpegCodec::readHeader(whole.data(), whole.size());
+    }
     if (!header) {
         qCDebug(lcAlbum) << "probe: libjpeg rejects the JPEG header";
         return;
@@ -80,11 +92,14 @@ MediaProbeResult ProbeMedia(const QString &path)
 {
     MediaProbeResult result;
     {
-        const MappedFile file(path);
+        QFile file(path);
+        const QByteArray head
+            = file.open(QIODevice::ReadOnly) ? file.read(HeadBytes) : QByteArray();
         // A JPEG that libjpeg rejects is not handed to FFmpeg, whose parser
         // would report a picture of no size instead of a failure.
-        if (file.isValid() && JpegCodec::looksLikeJpeg(file.data(), file.size())) {
-            probeJpeg(file, result);
+        if (JpegCodec::looksLikeJpeg(
+                reinterpret_cast<const uchar *>(head.constData()), head.size())) {
+            probeJpeg(path, file, head, result);
             return result;
         }
     }

@@ -110,6 +110,19 @@ private Q_SLOTS:
         QCOMPARE(inserted.count(), 3);
         QCOMPARE(m_doc->totalTimeText(), u"Total Time: 00:00:15"_s);
         QCOMPARE(m_doc->totalBackgroundMusicText(), u"Total BG Music : 00:00:00"_s);
+        // The total follows a changed duration, a move and an append alike.
+        AlbumObject shorter = m_doc->object(1);
+        shorter.durationSeconds = u"2.5"_s;
+        m_doc->updateObject(1, shorter);
+        m_doc->RefreshTotals();
+        QCOMPARE(m_doc->totalTimeText(), u"Total Time: 00:00:12"_s); // 12.5 to even
+        m_doc->MoveObject(1, 2);
+        m_doc->RefreshTotals();
+        QCOMPARE(m_doc->totalTimeText(), u"Total Time: 00:00:12"_s);
+        shorter.durationSeconds = u"5"_s;
+        m_doc->updateObject(2, shorter);
+        m_doc->RefreshTotals();
+        QCOMPARE(m_doc->totalTimeText(), u"Total Time: 00:00:15"_s);
         QVERIFY(m_doc->modified());
         QCOMPARE(m_prompts.texts(), QStringList());
         qint64 expectedKB = 0;

@@ -7,6 +7,7 @@
 #include "TestMedia.h"
 #include "Thumbnails.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -160,6 +161,28 @@ private Q_SLOTS:
         const QImage thumbnail = MakePhotoThumbnail(testMedia(name.constData()));
         QCOMPARE(thumbnail.size(), ThumbnailSize);
         QVERIFY(meanDifference(thumbnail, reference(name.constData())) < tolerance);
+    }
+
+    void findsAHeaderBehindLargeMetadata()
+    {
+        // Two full application segments push the frame header past 128 KiB.
+        QFile source(testMedia("color.jpg"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray jpeg = source.readAll();
+        QByteArray padded = jpeg.left(2);
+        for (int i = 0; i < 2; ++i)
+            padded += QByteArray("\xff\xef\xff\xff", 4) + QByteArray(0xFFFF - 2, 'x');
+        padded += jpeg.mid(2);
+        MediaCopies dir;
+        QFile out(dir.path(u"metadata.jpg"_s));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(padded);
+        out.close();
+        const MediaProbeResult r = ProbeMedia(out.fileName());
+        QCOMPARE(r.probeKind + r.description,
+            ProbeMedia(testMedia("color.jpg")).probeKind
+                + ProbeMedia(testMedia("color.jpg")).description);
+        QCOMPARE(r.probeKind, u"Image"_s);
     }
 
     void truncatedJpegStillGivesAPicture()
