@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -95,13 +96,15 @@ FileBrowserPane::FileBrowserPane(QWidget *parent)
         [this](const QString &path) { navigate(path == Drives ? u"/"_s : path); });
     // Folders load in the background: the tree reaches the current folder
     // as its parents arrive.
+    // The model sorts a loaded folder a moment later and moves rows, so the
+    // tree shows the current folder again once that is done.
     connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
         if (!m_folder.startsWith(loaded))
             return;
-        const QModelIndex node = m_folders->index(m_folder);
-        m_tree->setCurrentIndex(node);
-        m_tree->scrollTo(node);
+        QTimer::singleShot(0, this, &FileBrowserPane::showFolderInTree);
     });
+    connect(m_folders, &QAbstractItemModel::layoutChanged, this,
+        [this] { m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter); });
     connect(m_tree, &QTreeView::clicked, this,
         [this](const QModelIndex &index) { navigate(m_folders->filePath(index)); });
     setViewStyle(ViewStyle::List);
@@ -129,11 +132,18 @@ void FileBrowserPane::navigate(const QString &folder)
     if (m_address->findText(path) < 0)
         m_address->addItem(path);
     m_address->setCurrentText(path);
-    const QModelIndex node = m_folders->index(path);
-    m_tree->expand(node);
-    m_tree->setCurrentIndex(node);
-    m_tree->scrollTo(node);
+    showFolderInTree();
     forgetPicture();
+}
+
+void FileBrowserPane::showFolderInTree()
+{
+    // Every folder on the way is opened, so the tree can show the last one.
+    for (QModelIndex up = m_folders->index(m_folder).parent(); up.isValid(); up = up.parent())
+        m_tree->expand(up);
+    const QModelIndex node = m_folders->index(m_folder);
+    m_tree->setCurrentIndex(node);
+    m_tree->scrollTo(node, QAbstractItemView::PositionAtCenter);
 }
 
 void FileBrowserPane::forgetPicture()

@@ -45,6 +45,7 @@ private:
     void DirViewClick(const QModelIndex &index);
     void DirViewDblClick(const QModelIndex &index);
     void forgetPicture();
+    void showFolderInTree();
 
     BrowserModel *m_model = nullptr;
     QFileSystemModel *m_folders = nullptr;
