@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeView>
 
 using namespace Qt::Literals::StringLiterals;
 using FileBrowserRules::ViewStyle;
@@ -75,6 +76,17 @@ private Q_SLOTS:
         FileBrowserPane &pane = window.browser();
         window.state().applyAlbumType(AlbumType::Image, false);
         pane.navigate(QFileInfo(photo).absolutePath());
+
+        // The folder tree opens the way to the folder and shows it.
+        QTreeView *tree = nullptr;
+        for (QTreeView *view : pane.findChildren<QTreeView *>()) {
+            if (!qobject_cast<BrowserModel *>(view->model()))
+                tree = view;
+        }
+        QVERIFY(tree);
+        const auto *folders = qobject_cast<QFileSystemModel *>(tree->model());
+        QTRY_COMPARE(folders->filePath(tree->currentIndex()), pane.folder());
+        QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
 
         // An image album lists photos and videos, folders and the parent.
         QTRY_COMPARE(listed(pane), QStringList({u".."_s, u"pier.jpg"_s, u"sub"_s}));
