@@ -31,6 +31,11 @@ MediaClass ClassifyExtension(const QString &path)
     return MediaClass::Photo;
 }
 
+bool hasJpegExtension(const QString &path)
+{
+    return fileExtension(path).compare(u".jpg", Qt::CaseInsensitive) == 0;
+}
+
 bool isAudioClass(MediaClass c)
 {
     return c == MediaClass::CompressedAudio || c == MediaClass::WaveAudio;
@@ -52,7 +57,7 @@ bool AcceptsFile(const QString &path, AlbumType type)
     case AlbumType::Music:
         return music.contains(ext);
     case AlbumType::Ppl:
-        return ext == u".JPG";
+        return hasJpegExtension(path);
     }
     return false;
 }

@@ -15,6 +15,9 @@ QString fileExtension(const QString &path);
 QString fileNameOf(const QString &path);
 
 MediaClass ClassifyExtension(const QString &path);
+// Whether the name ends in ".jpg" in any case: the only pictures the editor
+// decodes (other photo names get a standard picture).
+bool hasJpegExtension(const QString &path);
 bool isAudioClass(MediaClass c);
 
 // Whether a file named on the command line or dropped on the window may be

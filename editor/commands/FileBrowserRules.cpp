@@ -30,17 +30,16 @@ ViewStyle nextViewStyle(ViewStyle style)
 
 NoteSource noteSourceOf(const QString &path)
 {
-    const QString extension = fileExtension(path).toUpper();
-    if (extension == u".JPG")
+    if (hasJpegExtension(path))
         return NoteSource::JpegComment;
-    if (extension == u".MP3")
+    if (fileExtension(path).compare(u".mp3", Qt::CaseInsensitive) == 0)
         return NoteSource::Id3;
     return NoteSource::None;
 }
 
 bool previewsOnClick(const QString &path)
 {
-    return fileExtension(path).toUpper() == u".JPG";
+    return hasJpegExtension(path);
 }
 
 } // namespace FileBrowserRules

@@ -256,7 +256,7 @@ QString ManifestReading::thumbnailOf(const Item &item) const
     QString rest = item.rendition;
     rest.remove(u"thumbnail(oo)"_s);
     const auto file = m_paths.existingFile(rest);
-    if (!file || fileExtension(*file).toUpper() != u".JPG")
+    if (!file || !hasJpegExtension(*file))
         return {};
     return *file;
 }
