@@ -31,7 +31,6 @@ FileBrowserPane::FileBrowserPane(QWidget *parent)
     m_model->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDot | QDir::System | QDir::Hidden);
     m_model->setNameFilterDisables(false);
     m_model->setReadOnly(true);
-    m_model->setRootPath(u"/"_s);
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_folders->setRootPath(u"/"_s);
 
@@ -117,7 +116,11 @@ QAbstractItemView *FileBrowserPane::listView() const
 
 void FileBrowserPane::setMask(const QString &mask)
 {
-    m_model->setNameFilters(FileBrowserRules::maskPatterns(mask));
+    // The window passes the mask on every state change; filtering the folder
+    // again is only worth it when the mask is new.
+    const QStringList patterns = FileBrowserRules::maskPatterns(mask);
+    if (patterns != m_model->nameFilters())
+        m_model->setNameFilters(patterns);
 }
 
 void FileBrowserPane::navigate(const QString &folder)
@@ -126,7 +129,9 @@ void FileBrowserPane::navigate(const QString &folder)
     if (!QFileInfo(path).isDir())
         return;
     m_folder = path;
-    const QModelIndex root = m_model->index(path);
+    // The list's model watches the folder it shows, so files that come and
+    // go there show at once.
+    const QModelIndex root = m_model->setRootPath(path);
     m_list->setRootIndex(root);
     m_details->setRootIndex(root);
     if (m_address->findText(path) < 0)
