@@ -376,6 +376,7 @@ void TFrmMain::bindState()
     connect(&m_album, &AlbumDocument::currentObjectChanged, this, &TFrmMain::showStatus);
     const auto click = [this](int index) { selectObject(index, 2); };
     connect(m_strip, &ThumbnailStrip::objectClicked, this, click);
+    connect(m_timeline, &TimelineView::objectClicked, this, click);
     // The transition dialog comes with the slideshow; until then the icon
     // selects its object like the rest of the panel.
     connect(m_strip, &ThumbnailStrip::transitionClicked, this, click);
@@ -405,8 +406,6 @@ void TFrmMain::bindTimeline()
     m_timeline->setMemberResizeAllowed([this] { return !m_state.playing; });
     connect(m_strip, &ThumbnailStrip::objectDropped, this,
         [&t](int source, int target) { t.PanelMoveControl1Moved(source, target); });
-    connect(m_timeline, &TimelineView::objectClicked, this,
-        [this](int index) { selectObject(index, 2); });
     connect(m_timeline, &TimelineView::memberClicked, this,
         [&t](int index, int member) { t.SubTimePanelClick(index, member); });
     connect(m_timeline, &TimelineView::rowDropped, this,
