@@ -33,7 +33,7 @@ TimelineView::TimelineView(const AlbumDocument &album, QWidget *parent)
         if (m_layout.rowWidthMatches(index, m_album.object(index)))
             viewport()->update();
         else
-            relayout();
+            relayout(index);
     });
     connect(&album, &AlbumDocument::objectInserted, this, [this](int index) {
         // Objects are appended one by one while files are added: extend the
@@ -58,14 +58,15 @@ void TimelineView::setScale(int index)
     relayout();
 }
 
-void TimelineView::relayout()
+void TimelineView::relayout(int changedObject)
 {
     const std::vector<int> changed = m_layout.measure(m_album);
     updateScrollRange();
-    if (m_widthToDuration) {
-        for (const int index : changed)
-            Q_EMIT rowWidthChanged(index, m_layout.rowWidth(index));
-    }
+    // Only the changed object's own row can have been resized; other rows
+    // that measure differently have merely moved.
+    if (m_widthToDuration
+        && std::find(changed.begin(), changed.end(), changedObject) != changed.end())
+        Q_EMIT rowWidthChanged(changedObject, m_layout.rowWidth(changedObject));
 }
 
 void TimelineView::updateScrollRange()

@@ -60,7 +60,8 @@ protected:
 private:
     enum class Drag { None, MoveRow, ResizeRow, ResizeMember };
 
-    void relayout();
+    // changedObject: the object whose duration changed, if any.
+    void relayout(int changedObject = -1);
     void updateScrollRange();
     void paintRuler(QPainter &painter) const;
     void paintRow(QPainter &painter, int index) const;

@@ -121,6 +121,9 @@ private Q_SLOTS:
         album.updateObject(1, o);
         QCOMPARE(widths.count(), 1);
         QCOMPARE(widths.first(), QVariantList({1, 46})); // 45.5 to even is 46
+        // Rows that only trade places keep their widths.
+        album.MoveObject(1, 0);
+        QCOMPARE(widths.count(), 1);
         timeline.setScale(0);
         QVERIFY(!timeline.widthToDuration());
         o.durationSeconds = u"3"_s;
