@@ -46,11 +46,10 @@ void EditingCommands::addObjectsBusy(const QStringList &files)
 {
     if (files.isEmpty())
         return;
-    m_ctx.state.busyCursor(true);
-    m_ctx.state.suspendTimeline(true);
-    addObjects(files);
-    m_ctx.state.suspendTimeline(false);
-    m_ctx.state.busyCursor(false);
+    {
+        const EditorState::Busy busy(m_ctx.state);
+        addObjects(files);
+    }
     selectCurrentOrFirst();
 }
 
@@ -245,13 +244,12 @@ void EditingCommands::mnuDeleteListAllClick()
 
 void EditingCommands::dropFiles(const QStringList &files)
 {
-    m_ctx.state.busyCursor(true);
-    m_ctx.state.suspendTimeline(true);
-    for (const QString &file : files) {
-        if (file.size() <= 255 && AcceptsFile(file, m_ctx.album.albumType()))
-            m_ctx.album.AddMediaFile(file, false, AlbumDocument::RootTarget);
+    {
+        const EditorState::Busy busy(m_ctx.state);
+        for (const QString &file : files) {
+            if (file.size() <= 255 && AcceptsFile(file, m_ctx.album.albumType()))
+                m_ctx.album.AddMediaFile(file, false, AlbumDocument::RootTarget);
+        }
     }
-    m_ctx.state.suspendTimeline(false);
-    m_ctx.state.busyCursor(false);
     selectCurrentOrFirst();
 }

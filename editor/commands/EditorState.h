@@ -31,6 +31,28 @@ public:
     };
     Hooks hooks;
 
+    // The wait cursor and a timeline that does not repaint, for the span of
+    // a long command.
+    class Busy
+    {
+    public:
+        explicit Busy(const EditorState &state)
+            : m_state(state)
+        {
+            state.busyCursor(true);
+            state.suspendTimeline(true);
+        }
+        ~Busy()
+        {
+            m_state.suspendTimeline(false);
+            m_state.busyCursor(false);
+        }
+        Q_DISABLE_COPY_MOVE(Busy)
+
+    private:
+        const EditorState &m_state;
+    };
+
     void busyCursor(bool on) const { call(hooks.busyCursor, on); }
     void suspendTimeline(bool on) const { call(hooks.suspendTimeline, on); }
     void processEvents() const { call(hooks.processEvents); }

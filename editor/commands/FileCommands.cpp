@@ -146,19 +146,19 @@ bool FileCommands::OpenAlbumFile(const QString &path, const QString &playerRoot)
     EditorState &state = m_ctx.state;
     state.clearPreview();
     adoptPath(path);
-    state.busyCursor(true);
-    state.suspendTimeline(true);
-    ReaderHooks hooks;
-    hooks.progress = state.hooks.statusProgress;
-    hooks.processEvents = state.hooks.processEvents;
-    const bool read = AlbumFiles::read(album, path, playerRoot, hooks);
-    // The transition page shows the transition the file brought.
-    state.setTransitionChoice(Transitions::choiceIn(album.properties().albumTransition));
-    album.RefreshTotals();
-    state.selectObject(0, 2);
-    album.setModified(false);
-    state.suspendTimeline(false);
-    state.busyCursor(false);
+    bool read = false;
+    {
+        const EditorState::Busy busy(state);
+        ReaderHooks hooks;
+        hooks.progress = state.hooks.statusProgress;
+        hooks.processEvents = state.hooks.processEvents;
+        read = AlbumFiles::read(album, path, playerRoot, hooks);
+        // The transition page shows the transition the file brought.
+        state.setTransitionChoice(Transitions::choiceIn(album.properties().albumTransition));
+        album.RefreshTotals();
+        state.selectObject(0, 2);
+        album.setModified(false);
+    }
     state.processEvents();
     return read;
 }
