@@ -429,6 +429,7 @@ void TFrmMain::installHooks()
         else
             QApplication::restoreOverrideCursor();
     };
+    h.suspendTimeline = [this](bool on) { m_timeline->setUpdatesEnabled(!on); };
     h.processEvents = [] { QCoreApplication::processEvents(); };
     h.selectObject = [this](int index, int mode) { selectObject(index, mode); };
     h.clearPreview = [this] { m_preview->clear(); };
