@@ -218,7 +218,7 @@ void AlbumDocument::addMember(int object, const QString &path, const MediaProbeR
     record.memberFiles.append(path);
     record.memberThumbnails.append(path);
     record.memberDurations.append(QString::number(m_properties.defaultStillSeconds));
-    record.memberSizesKB.append(QString::number(Rounding::kilobytes(FileSizeBytes(path))));
+    record.memberSizesKB.append(fileSizeKBText(path));
     if (first)
         record.thumbnail = MakePhotoThumbnail(path);
     updateObject(object, record);
@@ -238,7 +238,7 @@ void AlbumDocument::appendToObject(
     const QString name = fileNameOf(path);
     record.memberFiles.append(path);
     record.memberDurations.append(QString::number(m_properties.defaultStillSeconds));
-    record.memberSizesKB.append(QString::number(Rounding::kilobytes(FileSizeBytes(path))));
+    record.memberSizesKB.append(fileSizeKBText(path));
     if (c == MediaClass::Photo) {
         // The next renumbering restores the number-colon form of the text.
         entry.text = name + u'-' + entry.text;

@@ -1,5 +1,7 @@
 #include "MediaClass.h"
 
+#include "Rounding.h"
+
 #include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -66,6 +68,11 @@ qint64 FileSizeBytes(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() ? info.size() : 0;
+}
+
+QString fileSizeKBText(const QString &path)
+{
+    return QString::number(Rounding::kilobytes(FileSizeBytes(path)));
 }
 
 QString FileFilters::albumFilter(AlbumType type)

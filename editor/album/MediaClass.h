@@ -26,6 +26,8 @@ bool AcceptsFile(const QString &path, AlbumType type);
 
 // Size in bytes, 0 when the file does not exist.
 qint64 FileSizeBytes(const QString &path);
+// The size as records keep it: kilobytes of 1000 bytes, halves to even.
+QString fileSizeKBText(const QString &path);
 
 // Open-dialog filters: "description|patterns|" texts as the dialogs take them.
 namespace FileFilters {

@@ -290,9 +290,8 @@ void ObjectDialogState::applyEntries(AlbumDocument &album, EditorState &state) c
             if (old >= 0)
                 oldFiles[old].clear(); // each old entry serves one photo
             o.memberThumbnails.append(old >= 0 ? oldThumbnails.value(old, paths[i]) : paths[i]);
-            o.memberSizesKB.append(old >= 0 && old < oldSizes.size()
-                    ? oldSizes[old]
-                    : QString::number(Rounding::kilobytes(FileSizeBytes(paths[i]))));
+            o.memberSizesKB.append(
+                old >= 0 && old < oldSizes.size() ? oldSizes[old] : fileSizeKBText(paths[i]));
             total += wholeSeconds(durations[i]);
         }
         if (o.kind != ObjectKind::AudioWithStill)
@@ -339,7 +338,7 @@ void ObjectDialogState::applyAudio(AlbumDocument &album) const
         const QString duration = durations.value(0, o.durationSeconds);
         o.memberFiles.append(audioPath);
         o.memberDurations.append(duration);
-        o.memberSizesKB.append(QString::number(Rounding::kilobytes(FileSizeBytes(audioPath))));
+        o.memberSizesKB.append(fileSizeKBText(audioPath));
         o.audioCaption = audioName;
         o.kind = ObjectKind::StillWithAudio;
         o.durationSeconds = duration;

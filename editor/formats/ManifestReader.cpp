@@ -296,7 +296,7 @@ void ManifestReading::buildMembers(AlbumObject &o, OutlineNode &node, const Entr
         ++j;
         o.memberFiles.append(item.text);
         o.memberDurations.append(duration);
-        o.memberSizesKB.append(QString::number(Rounding::kilobytes(FileSizeBytes(item.text))));
+        o.memberSizesKB.append(fileSizeKBText(item.text));
         o.memberThumbnails.append(kind == 2 ? QString() : thumbnailOf(item));
         ReaderObjects::addMember(
             node, item.text, duration, p.albumTransition, kind == 2 ? QString() : u"Image"_s);

@@ -137,7 +137,7 @@ void PlaylistReading::readPhotoWithSound(const pugi::xml_node &entry)
     o.transition = Transitions::normalized(transition);
     o.memberFiles = QStringList{*sound};
     o.memberDurations = QStringList{seconds};
-    o.memberSizesKB = QStringList{QString::number(Rounding::kilobytes(FileSizeBytes(*sound)))};
+    o.memberSizesKB = QStringList{fileSizeKBText(*sound)};
     o.memberThumbnails = QStringList{QString()};
     o.thumbnail = MakePhotoThumbnail(*still);
     ReaderObjects::setCaptions(o);
