@@ -1,6 +1,7 @@
 #include "FileTypeRegistration.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -24,12 +25,20 @@ constexpr AlbumType Types[] = {
     {"application/x-quillan-ppl", "Quillan PPL", "*.ppl"},
 };
 
-bool write(const QString &path, const QByteArray &bytes)
+// Writes the file unless it already holds these bytes; false on a failure.
+// *changed is set when the file was written.
+bool write(const QString &path, const QByteArray &bytes, bool &changed)
 {
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+        return true;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return false;
+    changed = true;
+    return true;
 }
 
 void refresh(const char *tool, const QString &folder)
@@ -67,16 +76,24 @@ QByteArray desktopEntry(const QString &executable)
         + "\nTerminal=false\nCategories=AudioVideo;\n";
 }
 
-bool writeFiles(const QString &dataFolder, const QString &executable)
+bool writeFiles(const QString &dataFolder, const QString &executable, bool *changed)
 {
-    const bool mime = write(dataFolder + u"/mime/packages/quillan.xml"_s, mimePackage());
-    return write(dataFolder + u"/applications/quillan.desktop"_s, desktopEntry(executable)) && mime;
+    bool wrote = false;
+    const bool mime = write(dataFolder + u"/mime/packages/quillan.xml"_s, mimePackage(), wrote);
+    const bool entry
+        = write(dataFolder + u"/applications/quillan.desktop"_s, desktopEntry(executable), wrote);
+    if (changed)
+        *changed = wrote;
+    return mime && entry;
 }
 
 void registerFor(const QString &executable)
 {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (data.isEmpty() || !writeFiles(data, executable))
+    bool changed = false;
+    // The editor registers at every close; the desktop's caches are rebuilt
+    // (which takes a while) only when the registration is new.
+    if (data.isEmpty() || !writeFiles(data, executable, &changed) || !changed)
         return;
     refresh("update-mime-database", data + u"/mime"_s);
     refresh("update-desktop-database", data + u"/applications"_s);

@@ -13,8 +13,10 @@ QByteArray mimePackage();
 // The desktop entry that starts the editor at `executable` with a file.
 QByteArray desktopEntry(const QString &executable);
 
-// Writes both under a data folder (…/share); false when either fails.
-bool writeFiles(const QString &dataFolder, const QString &executable);
+// Writes both under a data folder (…/share), each only when it differs from
+// what is there; false when either fails. *changed tells whether any was
+// written.
+bool writeFiles(const QString &dataFolder, const QString &executable, bool *changed = nullptr);
 
 void registerFor(const QString &executable);
 
