@@ -94,16 +94,18 @@ FileBrowserPane::FileBrowserPane(QWidget *parent)
     connect(m_address, &QComboBox::textActivated, this,
         [this](const QString &path) { navigate(path == Drives ? u"/"_s : path); });
     // Folders load in the background: the tree reaches the current folder
-    // as its parents arrive.
-    // The model sorts a loaded folder a moment later and moves rows, so the
-    // tree shows the current folder again once that is done.
+    // as its parents arrive, and shows it again after the model has sorted
+    // them (which moves rows). Only while the way to a new folder loads:
+    // later loads and sorts (a folder the user opens) must not pull the tree
+    // back.
     connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
-        if (!m_folder.startsWith(loaded))
-            return;
-        QTimer::singleShot(0, this, &FileBrowserPane::showFolderInTree);
+        if (!m_revealing.hasExpired() && m_folder.startsWith(loaded))
+            QTimer::singleShot(0, this, &FileBrowserPane::showFolderInTree);
     });
-    connect(m_folders, &QAbstractItemModel::layoutChanged, this,
-        [this] { m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter); });
+    connect(m_folders, &QAbstractItemModel::layoutChanged, this, [this] {
+        if (!m_revealing.hasExpired())
+            m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     connect(m_tree, &QTreeView::clicked, this,
         [this](const QModelIndex &index) { navigate(m_folders->filePath(index)); });
     setViewStyle(ViewStyle::List);
@@ -129,6 +131,7 @@ void FileBrowserPane::navigate(const QString &folder)
     if (!QFileInfo(path).isDir())
         return;
     m_folder = path;
+    m_revealing.setRemainingTime(RevealMilliseconds);
     // The list's model watches the folder it shows, so files that come and
     // go there show at once.
     const QModelIndex root = m_model->setRootPath(path);

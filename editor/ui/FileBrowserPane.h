@@ -2,6 +2,7 @@
 
 #include "FileBrowserRules.h"
 
+#include <QDeadlineTimer>
 #include <QWidget>
 
 class BrowserModel;
@@ -56,6 +57,10 @@ private:
     QTreeView *m_details = nullptr;
     QActionGroup *m_styles = nullptr;
     QString m_folder;
+    // How long after navigating the tree keeps the folder in view while the
+    // model loads and sorts the folders on the way.
+    static constexpr int RevealMilliseconds = 3000;
+    QDeadlineTimer m_revealing{0};
     FileBrowserRules::ViewStyle m_style = FileBrowserRules::ViewStyle::List;
     bool m_pictureShown = false;
 };
