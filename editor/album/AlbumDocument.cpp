@@ -358,6 +358,7 @@ void AlbumDocument::ClearAlbum(const QString &rootText)
 {
     forgetSummedTotal();
     m_objects.clear();
+    m_missingFiles.clear();
     m_outline.reset(rootText);
     Q_EMIT albumCleared();
     setCurrentObject(-1);

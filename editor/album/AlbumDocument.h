@@ -60,6 +60,11 @@ public:
     void setModified(bool modified);
     bool openedFromPlayer() const { return m_openedFromPlayer; }
     void setOpenedFromPlayer(bool fromPlayer) { m_openedFromPlayer = fromPlayer; }
+    // The media an opened album file names that could not be found. Until
+    // the album is cleared or saved whole again, writing it back to its file
+    // would drop them.
+    const QStringList &missingFiles() const { return m_missingFiles; }
+    void setMissingFiles(const QStringList &files) { m_missingFiles = files; }
     bool opening() const { return m_opening; }
     void setOpening(bool opening) { m_opening = opening; }
     int currentObject() const { return m_currentObject; }
@@ -152,6 +157,7 @@ private:
     bool m_modified = false;
     bool m_openedFromPlayer = false;
     bool m_opening = false;
+    QStringList m_missingFiles;
     int m_currentObject = -1;
     int m_currentMemberIndex = 0;
     qint64 m_accumulatedSizeKB = 0;

@@ -2,6 +2,7 @@
 
 #include "Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -31,4 +32,21 @@ QString secondsText(double seconds)
     char text[64];
     std::snprintf(text, sizeof text, "%.15g", seconds);
     return QString::fromLatin1(text);
+}
+
+double clampedSeconds(double seconds)
+{
+    if (!(seconds > 0))
+        return 0;
+    return std::min(seconds, MaxObjectSeconds);
+}
+
+QString clampedSecondsText(const QString &text)
+{
+    bool ok = false;
+    const double value = Rounding::parseDecimal(text, &ok);
+    if (!ok)
+        return {};
+    const double kept = clampedSeconds(value);
+    return kept == value ? text.trimmed() : secondsText(kept);
 }

@@ -9,6 +9,15 @@ namespace Rounding {
 
 qint64 halfEven(double value)
 {
+    // A cast of a value qint64 cannot hold is undefined; such values come
+    // only from hostile files, so they saturate (and NaN gives 0).
+    if (!(value == value))
+        return 0;
+    constexpr double Limit = 9.2e18;
+    if (value >= Limit)
+        return static_cast<qint64>(Limit);
+    if (value <= -Limit)
+        return -static_cast<qint64>(Limit);
     return static_cast<qint64>(std::nearbyint(value));
 }
 
@@ -36,9 +45,11 @@ double parseDecimal(const QString &text, bool *ok)
     bool parsed = false;
     // QString::toDouble always uses the C locale, whatever the user's is.
     const double value = text.trimmed().toDouble(&parsed);
+    // "inf" and "nan" parse, but are no durations or sizes.
+    const bool finite = parsed && std::isfinite(value);
     if (ok)
-        *ok = parsed;
-    return parsed && std::isfinite(value) ? value : 0.0;
+        *ok = finite;
+    return finite ? value : 0.0;
 }
 
 } // namespace Rounding

@@ -9,6 +9,7 @@ class QString;
 namespace Rounding {
 
 // Nearest integer, halves to even (kilobytes, totals, timeline pixels).
+// Values beyond about +-9.2e18 saturate; NaN gives 0.
 qint64 halfEven(double value);
 
 // Bytes to kilobytes of 1000 bytes, halves to even, computed exactly.
@@ -19,7 +20,8 @@ qint64 kilobytes(qint64 bytes);
 int mulDiv(int a, int b, int c);
 
 // Parses a decimal text with the C locale ("215.346575963719", "5").
-// Texts that are not numbers give 0 and set *ok to false.
+// Texts that are not finite numbers ("x", "inf", "nan") give 0 and set
+// *ok to false.
 double parseDecimal(const QString &text, bool *ok = nullptr);
 
 } // namespace Rounding

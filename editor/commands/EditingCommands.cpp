@@ -187,6 +187,11 @@ void EditingCommands::MovieAddMenuClick()
     const int index = album.currentObject();
     if (m_ctx.state.playing || index < 0 || index >= album.objectCount())
         return;
+    // Photos go only to music: any other object would turn into a music
+    // object whose "music" is a photo.
+    const ObjectKind kind = album.object(index).kind;
+    if (kind != ObjectKind::Audio && kind != ObjectKind::AudioWithStill)
+        return;
     const QStringList photos = chooseFiles(QString::fromUtf16(FileFilters::Photos), true);
     if (photos.size() == 1) {
         album.AddMediaFile(photos.first(), true, index);

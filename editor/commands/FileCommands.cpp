@@ -57,6 +57,12 @@ QString FileCommands::askSaveName()
 
 bool FileCommands::writeTo(const QString &path)
 {
+    // Writing an album that opened incomplete over its own file would drop
+    // the entries that could not be found; another file loses nothing.
+    const QStringList &missing = m_ctx.album.missingFiles();
+    if (!missing.isEmpty() && QFileInfo(path) == QFileInfo(m_ctx.album.filePath())
+        && !m_ctx.askYesNo(AlbumFiles::saveWithoutMissingQuestion(missing)))
+        return false;
     if (const auto error = AlbumFiles::save(m_ctx.album, path)) {
         m_ctx.confirm(text(Texts::UnwritableAlbum) + text(Texts::TwoLineBreaks) + path
                 + text(Texts::TwoLineBreaks) + *error,
@@ -64,6 +70,7 @@ bool FileCommands::writeTo(const QString &path)
         return false;
     }
     m_ctx.state.saveCompleted = true;
+    m_ctx.album.setMissingFiles({});
     m_ctx.album.setModified(false);
     return true;
 }
@@ -160,5 +167,8 @@ bool FileCommands::OpenAlbumFile(const QString &path, const QString &playerRoot)
         album.setModified(false);
     }
     state.processEvents();
+    if (read && !album.missingFiles().isEmpty())
+        m_ctx.confirm(AlbumFiles::missingFilesReport(album.missingFiles()),
+            UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
     return read;
 }

@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace AlbumFiles {
 
 std::optional<AlbumType> typeOfPath(const QString &path)
@@ -47,6 +49,37 @@ std::optional<QString> write(const AlbumDocument &album, const QString &path, bo
     return writer.FinishManifest(path);
 }
 } // namespace
+
+namespace {
+// "3 entries ... were", "1 entry ... was".
+QString entriesCount(const QStringList &missing, const char16_t *verbs[2])
+{
+    const bool one = missing.size() == 1;
+    return QString::number(missing.size()) + (one ? u" entry"_s : u" entries"_s)
+        + QString::fromUtf16(verbs[one ? 0 : 1]);
+}
+} // namespace
+
+QString missingFilesReport(const QStringList &missing)
+{
+    constexpr qsizetype Shown = 5;
+    const char16_t *verbs[2] = {u" of this album could not be found and was left out:",
+        u" of this album could not be found and were left out:"};
+    QString text = entriesCount(missing, verbs) + u"\r\n"_s;
+    for (qsizetype i = 0; i < std::min(Shown, missing.size()); ++i)
+        text += u"\r\n"_s + missing[i];
+    if (missing.size() > Shown)
+        text += u"\r\n..."_s;
+    return text;
+}
+
+QString saveWithoutMissingQuestion(const QStringList &missing)
+{
+    const char16_t *verbs[2] = {u" of this album was not found when it was opened.",
+        u" of this album were not found when it was opened."};
+    return entriesCount(missing, verbs)
+        + u"\r\nSave the album without them? Its file then no longer lists them."_s;
+}
 
 std::optional<QString> save(const AlbumDocument &album, const QString &path)
 {

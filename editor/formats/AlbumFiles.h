@@ -26,4 +26,10 @@ std::optional<QString> save(const AlbumDocument &album, const QString &path);
 // The form that goes with exported media: relative paths.
 std::optional<QString> exportForm(const AlbumDocument &album, const QString &path);
 
+// What opening left out: "N entries of this album could not be found and
+// were left out:" and the first few paths.
+QString missingFilesReport(const QStringList &missing);
+// The question before an incomplete album is written over its file.
+QString saveWithoutMissingQuestion(const QStringList &missing);
+
 } // namespace AlbumFiles

@@ -1,6 +1,7 @@
 #include "ManifestProducers.h"
 
 #include "AlbumDocument.h"
+#include "Duration.h"
 #include "ExportPaths.h"
 #include "ManifestWriter.h"
 #include "Rounding.h"
@@ -23,16 +24,20 @@ QString objectError(int index, const QString &reason)
     return u"Object "_s + QString::number(index + 1) + u": "_s + reason;
 }
 
-// Every member duration must be a number, and every duration needs its file.
+// Every member duration must be a positive number (a repeat over durations
+// that sum to nothing or less would never end), and every duration needs
+// its file.
 std::optional<QString> checkMembers(int index, const AlbumObject &o)
 {
     if (o.memberFiles.size() < o.memberDurations.size())
         return objectError(index, u"it lists fewer member files than durations."_s);
     for (const QString &d : o.memberDurations) {
         bool ok = false;
-        Rounding::parseDecimal(d, &ok);
+        const double seconds = Rounding::parseDecimal(d, &ok);
         if (!ok)
             return objectError(index, u"the duration \""_s + d + u"\" is not a number."_s);
+        if (!(seconds > 0))
+            return objectError(index, u"the duration \""_s + d + u"\" is not a positive number."_s);
     }
     return std::nullopt;
 }
@@ -44,7 +49,7 @@ std::optional<QString> expandRepeat(int index, const AlbumObject &o, ObjectEntry
     const double total = Rounding::parseDecimal(o.durationSeconds);
     double cycle = 0;
     for (const QString &d : o.memberDurations)
-        cycle += std::max(0.0, Rounding::parseDecimal(d));
+        cycle += Rounding::parseDecimal(d);
     if (total > 0 && cycle <= 0)
         return objectError(index, u"its photos repeat but have no duration."_s);
     // A million listed photos is no album a player can show.
@@ -73,14 +78,15 @@ std::optional<QString> objectEntry(
     switch (o.kind) {
     case ObjectKind::StillWithAudio:
         entry.files += o.memberFiles;
-        entry.value = o.durationSeconds;
+        entry.value = clampedSecondsText(o.durationSeconds);
         break;
     case ObjectKind::StillMultiShotSequence:
     case ObjectKind::StillPanoramaSequence:
         if (const auto error = checkMembers(index, o))
             return error;
         entry.files = o.memberFiles;
-        entry.value = exporting ? o.durationSeconds : o.memberDurations.join(u';');
+        entry.value
+            = exporting ? clampedSecondsText(o.durationSeconds) : o.memberDurations.join(u';');
         break;
     case ObjectKind::AudioWithStill:
         if (const auto error = checkMembers(index, o))

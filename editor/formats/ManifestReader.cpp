@@ -48,7 +48,8 @@ struct MetadataTexts
     QString title;
     QString creator;
     QString description;
-    QString transition;
+    // Set when the file names a transition type, even an empty one.
+    std::optional<QString> transition;
 };
 
 int kindOf(const pugi::xml_node &node)
@@ -63,7 +64,9 @@ int kindOf(const pugi::xml_node &node)
     return 0;
 }
 
-// "FrameToFrame:3;5;2" as its values; a value in double quotes is taken whole.
+// "FrameToFrame:3;5;2" as its values; a value in double quotes is taken
+// whole. Semicolons end values, so "3;;5" holds an empty second value that
+// falls back to the default; runs of spaces only separate ("3; 5" is 3, 5).
 QStringList frameValues(const Items &items)
 {
     if (items.empty() || items.back().type != Item::Rate)
@@ -76,16 +79,29 @@ QStringList frameValues(const Items &items)
     QStringList values;
     QString current;
     bool quoted = false;
+    // Whether the piece since the last semicolon gave a value yet.
+    bool pieceHasValue = false;
+    const auto endValue = [&] {
+        if (current.isEmpty())
+            return;
+        values.append(std::exchange(current, QString()));
+        pieceHasValue = true;
+    };
     for (const QChar c : QString::fromUtf8(rest.data(), qsizetype(rest.size()))) {
-        if (c == u'"')
+        if (c == u'"') {
             quoted = !quoted;
-        else if (!quoted && (c == u';' || c == u' '))
-            values.append(std::exchange(current, QString()));
-        else
+        } else if (!quoted && c == u' ') {
+            endValue();
+        } else if (!quoted && c == u';') {
+            endValue();
+            if (!pieceHasValue)
+                values.append(QString());
+            pieceHasValue = false;
+        } else {
             current += c;
+        }
     }
-    values.append(current);
-    values.removeAll(QString());
+    endValue();
     return values;
 }
 
@@ -94,7 +110,7 @@ class ManifestReading
 public:
     ManifestReading(AlbumDocument &album, const QString &folder)
         : m_album(album)
-        , m_paths(folder)
+        , m_paths(folder, PathResolver::layoutRootOf(folder))
     { }
 
     std::optional<QString> read(const QString &path, const ReaderHooks &hooks);
@@ -107,7 +123,9 @@ private:
     static MetadataTexts readProperties(const pugi::xml_node &metadata);
     void build(const Entry &entry);
     QString thumbnailOf(const Item &item) const;
-    std::optional<QString> existingFileOf(const QString &url);
+    // The file a LastURL names; a missing media file (not a thumbnail) is
+    // noted so that the album knows it is incomplete.
+    std::optional<QString> existingFileOf(const QString &url, bool media);
     void buildMembers(AlbumObject &o, OutlineNode &node, const Entry &entry, int kind);
 
     AlbumDocument &m_album;
@@ -115,6 +133,7 @@ private:
     QHash<QString, pugi::xml_node> m_assets;
     qsizetype m_looksLeft = 0;
     std::optional<QString> m_decodeError;
+    ReaderObjects::MissingFiles m_missing;
 };
 
 void ManifestReading::indexAssets(const pugi::xml_node &assets)
@@ -168,7 +187,7 @@ void ManifestReading::resolve(const QString &id, const QString &usage, Items &ta
         } else if (nameHas(child, "LASTURL")) {
             if (child.first_attribute() && !hasWord(firstAttributeLine(child), "NTFS"))
                 continue;
-            const auto file = existingFileOf(text(child));
+            const auto file = existingFileOf(text(child), usage.isEmpty());
             if (m_decodeError)
                 return;
             if (!file)
@@ -218,11 +237,11 @@ MetadataTexts ManifestReading::readProperties(const pugi::xml_node &metadata)
         } else if (nameHas(child, "PROPERTIES")) {
             for (pugi::xml_node v = child.first_child(); v; v = v.next_sibling()) {
                 if (nameHas(v, "TITLE"))
-                    p.title = text(v);
+                    p.title = untabbedText(v);
                 if (nameHas(v, "DESCRIPTION"))
-                    p.description = text(v);
+                    p.description = untabbedText(v);
                 if (nameHas(v, "CREATOR"))
-                    p.creator = text(v);
+                    p.creator = untabbedText(v);
             }
         }
     }
@@ -231,7 +250,7 @@ MetadataTexts ManifestReading::readProperties(const pugi::xml_node &metadata)
 
 // Exported manifests escape their names, saved ones hold them verbatim; a
 // saved name with "%" or "+" is found as it is written rather than lost.
-std::optional<QString> ManifestReading::existingFileOf(const QString &url)
+std::optional<QString> ManifestReading::existingFileOf(const QString &url, bool media)
 {
     const auto decoded = UrlDecode(url);
     if (decoded) {
@@ -242,10 +261,13 @@ std::optional<QString> ManifestReading::existingFileOf(const QString &url)
         if (auto file = m_paths.existingFile(url))
             return file;
     }
-    if (!decoded)
+    if (!decoded) {
         m_decodeError = QString::fromUtf16(Texts::ConvertError) + u": "_s + url;
-    else
+    } else {
         qCDebug(lcFormats) << "missing file" << *decoded;
+        if (media)
+            m_missing.add(m_paths.fullPath(*decoded));
+    }
     return std::nullopt;
 }
 
@@ -422,8 +444,8 @@ std::optional<QString> ManifestReading::read(const QString &path, const ReaderHo
         return error;
 
     m_album.ClearAlbum(QString::fromUtf16(Texts::RootAlbum));
-    if (!texts.transition.isEmpty())
-        m_album.SelectTransitionByName(texts.transition);
+    if (texts.transition)
+        m_album.SelectTransitionByName(*texts.transition);
     for (const Entry &entry : backgroundEntries) {
         if (entry.items.empty() || entry.items.front().type != Item::Path)
             continue;
@@ -445,6 +467,7 @@ std::optional<QString> ManifestReading::read(const QString &path, const ReaderHo
         build(foregroundEntries[i]);
         hooks.reportProgress(qsizetype(i) + 1, qsizetype(foregroundEntries.size()));
     }
+    m_album.setMissingFiles(m_missing.list());
     m_album.RefreshTotals();
     return std::nullopt;
 }

@@ -59,9 +59,13 @@ void endLine(TextSection &s, int tabs, QStringView element)
     s.insert(tabs, {u"</", element, u">"});
 }
 
+// Paths in the manifest use "/". A native absolute path keeps its
+// backslashes: here they are characters of a name, not separators.
 QString manifestPath(const QString &file)
 {
-    return file.contains(u'\\') ? QString(file).replace(u'\\', u'/') : file;
+    if (file.startsWith(u'/') || !file.contains(u'\\'))
+        return file;
+    return QString(file).replace(u'\\', u'/');
 }
 
 struct KindElements

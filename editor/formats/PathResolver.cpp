@@ -3,13 +3,43 @@
 #include <QDir>
 #include <QFileInfo>
 
-PathResolver::PathResolver(const QString &baseFolder)
+namespace {
+
+// The text after its root: "/", "\" or a drive ("E:\", "E:/"); empty when
+// the text is not rooted.
+std::optional<QString> belowRoot(const QString &text)
+{
+    if (text.startsWith(u'/') || text.startsWith(u'\\'))
+        return text.mid(1);
+    if (text.size() >= 3 && text[0].isLetter() && text[1] == u':'
+        && (text[2] == u'\\' || text[2] == u'/'))
+        return text.mid(3);
+    return std::nullopt;
+}
+
+} // namespace
+
+PathResolver::PathResolver(const QString &baseFolder, const QString &layoutRoot)
     : m_base(baseFolder)
+    , m_layoutRoot(layoutRoot)
 { }
 
 bool PathResolver::isAbsolute(const QString &text)
 {
     return text.startsWith(u'/') || text.contains(u":/") || text.contains(u":\\");
+}
+
+QString PathResolver::layoutRootOf(const QString &folder)
+{
+    QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    while (!path.isEmpty() && path != u"/") {
+        const qsizetype slash = path.lastIndexOf(u'/');
+        const QString parent = slash <= 0 ? QStringLiteral("/") : path.left(slash);
+        if (path.mid(slash + 1).compare(u"System", Qt::CaseInsensitive) == 0)
+            return parent;
+        path = slash <= 0 ? QString() : parent;
+    }
+    return {};
 }
 
 QString PathResolver::fullPath(const QString &text) const
@@ -21,16 +51,28 @@ QString PathResolver::fullPath(const QString &text) const
     return QDir::cleanPath(m_base + u'/' + relative);
 }
 
-std::optional<QString> PathResolver::existingFile(const QString &text) const
+std::optional<QString> PathResolver::existingAt(const QString &path) const
 {
-    if (text.isEmpty())
-        return std::nullopt;
-    const QString path = fullPath(text);
+    // Only regular files: a FIFO or a device would block or never end.
     if (QFileInfo(path).isFile())
         return path;
     if (!path.startsWith(u'/'))
         return std::nullopt;
     return matchIgnoringCase(path);
+}
+
+std::optional<QString> PathResolver::existingFile(const QString &text) const
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    if (auto found = existingAt(fullPath(text)))
+        return found;
+    const auto rest = belowRoot(text);
+    if (!rest || m_layoutRoot.isEmpty())
+        return std::nullopt;
+    QString relative = *rest;
+    relative.replace(u'\\', u'/');
+    return existingAt(QDir::cleanPath(m_layoutRoot + u'/' + relative));
 }
 
 const QStringList &PathResolver::entriesOf(const QString &folder) const

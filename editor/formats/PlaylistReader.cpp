@@ -22,9 +22,8 @@ using namespace XmlWords;
 
 QString ResolvePlayerPath(const QString &text, const QString &root)
 {
-    if (text.contains(u":\\"))
-        return text;
-    return PathResolver(root).fullPath(text);
+    const PathResolver paths(root, root);
+    return paths.existingFile(text).value_or(paths.fullPath(text));
 }
 
 namespace {
@@ -32,18 +31,25 @@ namespace {
 class PlaylistReading
 {
 public:
-    PlaylistReading(AlbumDocument &album, const QString &root)
+    PlaylistReading(AlbumDocument &album, const QString &base, const QString &layoutRoot)
         : m_album(album)
-        , m_paths(root)
+        , m_paths(base, layoutRoot)
     { }
 
     void readBackground(const pugi::xml_node &background);
     void readEntry(const pugi::xml_node &entry);
+    const QStringList &missingFiles() const { return m_missing.list(); }
 
 private:
     // The existing file an entry's text names, if any. Texts are UTF-8
     // throughout, so reading from a player needs no extra decoding step.
-    std::optional<QString> file(const QString &text) const { return m_paths.existingFile(text); }
+    std::optional<QString> file(const QString &text)
+    {
+        auto found = m_paths.existingFile(text);
+        if (!found && !text.isEmpty())
+            m_missing.add(m_paths.fullPath(text));
+        return found;
+    }
     QString nextText(const QString &name) const
     {
         return QString::number(m_album.outline().entryCount() + 1) + u':' + fileNameOf(name);
@@ -56,6 +62,7 @@ private:
 
     AlbumDocument &m_album;
     PathResolver m_paths;
+    ReaderObjects::MissingFiles m_missing;
 };
 
 void PlaylistReading::readBackground(const pugi::xml_node &background)
@@ -65,6 +72,8 @@ void PlaylistReading::readBackground(const pugi::xml_node &background)
             continue;
         const QString text = ownText(child);
         const QString p = m_paths.existingFile(text).value_or(m_paths.fullPath(text));
+        if (!QFileInfo::exists(p))
+            m_missing.add(p);
         if (QFile f(p); !QFileInfo(p).isFile() || !f.open(QIODevice::ReadOnly)) {
             m_album.prompts().message(QString::fromUtf16(Texts::DrmOrProblem)
                     + QString::fromUtf16(Texts::TwoLineBreaks) + p,
@@ -82,10 +91,13 @@ void PlaylistReading::readTiming(
     for (pugi::xml_node child = still.first_child(); child; child = child.next_sibling()) {
         if (child.type() != pugi::node_element)
             continue;
-        if (nameHas(child, "DURATION"))
-            seconds = QString::number(
-                Rounding::halfEven(Rounding::parseDecimal(ownText(child)) / 1000.0));
-        else
+        if (nameHas(child, "DURATION")) {
+            // A time that is no number counts as none.
+            bool ok = false;
+            const double ms = Rounding::parseDecimal(ownText(child), &ok);
+            if (ok)
+                seconds = QString::number(Rounding::halfEven(clampedSeconds(ms / 1000.0)));
+        } else
             transition = ownText(child);
     }
 }
@@ -194,7 +206,8 @@ bool ReadPlaylist(
     }
     const QString folder
         = album.albumFolder().isEmpty() ? QFileInfo(path).absolutePath() : album.albumFolder();
-    PlaylistReading reading(album, playerRoot.isEmpty() ? folder : playerRoot);
+    PlaylistReading reading(album, playerRoot.isEmpty() ? folder : playerRoot,
+        playerRoot.isEmpty() ? PathResolver::layoutRootOf(folder) : playerRoot);
     const pugi::xml_node root = document.document_element();
 
     AlbumProperties properties = album.properties();
@@ -214,6 +227,7 @@ bool ReadPlaylist(
         reading.readEntry(entries[i]);
         hooks.reportProgress(qsizetype(i) + 1, qsizetype(entries.size()));
     }
+    album.setMissingFiles(reading.missingFiles());
     album.RefreshTotals();
     return true;
 }

@@ -1,6 +1,7 @@
 #include "PlaylistWriter.h"
 
 #include "AlbumFileWriter.h"
+#include "Duration.h"
 #include "Rounding.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,7 +16,7 @@ QString PlaylistWriter::displayTime(const QString &durationSeconds)
 {
     bool ok = false;
     const double seconds = Rounding::parseDecimal(durationSeconds, &ok);
-    return QString::number(Rounding::halfEven((ok ? seconds : 1.0) * 1000.0));
+    return QString::number(Rounding::halfEven((ok ? clampedSeconds(seconds) : 1.0) * 1000.0));
 }
 
 void PlaylistWriter::writePhoto(

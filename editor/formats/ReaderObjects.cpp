@@ -54,9 +54,8 @@ void setCaptions(AlbumObject &o)
 
 QString durationOr(const QString &text, int fallbackSeconds)
 {
-    bool ok = false;
-    Rounding::parseDecimal(text, &ok);
-    return ok ? text.trimmed() : QString::number(fallbackSeconds);
+    const QString kept = clampedSecondsText(text);
+    return kept.isEmpty() ? QString::number(fallbackSeconds) : kept;
 }
 
 } // namespace ReaderObjects

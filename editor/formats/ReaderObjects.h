@@ -3,8 +3,28 @@
 #include "AlbumObject.h"
 #include "AlbumOutline.h"
 
+#include <QSet>
+
 // Pieces both album readers build objects from.
 namespace ReaderObjects {
+
+// The files a reading could not find, each once, in the order met.
+class MissingFiles
+{
+public:
+    void add(const QString &path)
+    {
+        if (!m_seen.contains(path)) {
+            m_seen.insert(path);
+            m_list.append(path);
+        }
+    }
+    const QStringList &list() const { return m_list; }
+
+private:
+    QStringList m_list;
+    QSet<QString> m_seen;
+};
 
 // An outline entry "text" with its five field nodes.
 OutlineNode entry(const QString &text, int number, const QString &durationSeconds,
@@ -19,7 +39,8 @@ void addMember(OutlineNode &entry, const QString &path, const QString &durationS
 // name, the music or sound name.
 void setCaptions(AlbumObject &object);
 
-// A duration text if it is a number, else the fallback seconds.
+// A duration text if it is a number (kept within 0 to 24 hours), else the
+// fallback seconds.
 QString durationOr(const QString &text, int fallbackSeconds);
 
 } // namespace ReaderObjects

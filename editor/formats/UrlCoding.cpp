@@ -1,5 +1,7 @@
 #include "UrlCoding.h"
 
+#include "LegacyText.h"
+
 namespace {
 
 bool keptAsIs(uchar c)
@@ -67,5 +69,7 @@ std::optional<QString> UrlDecode(const QString &text)
             i += 2;
         }
     }
-    return QString::fromUtf8(out);
+    // Manifests from other systems escape the bytes of their code page
+    // ("caf%E9.jpg"); UTF-8 is tried first.
+    return QString::fromUtf8(albumTextAsUtf8(out));
 }

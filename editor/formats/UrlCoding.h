@@ -8,6 +8,7 @@
 // digits and !$'()*-.@_ stay, a space becomes "+", every other byte "%XX".
 QString UrlEncode(const QString &text);
 
-// The inverse: "%%" is "%", "%XX" a byte, "+" a space. Empty on a malformed
-// escape (the "Convert Error").
+// The inverse: "%%" is "%", "%XX" a byte, "+" a space; bytes that are not
+// UTF-8 are read in the legacy code page. Empty on a malformed escape (the
+// "Convert Error").
 std::optional<QString> UrlDecode(const QString &text);

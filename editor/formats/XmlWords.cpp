@@ -72,6 +72,19 @@ QString text(const pugi::xml_node &node)
     return QString::fromUtf8(node.child_value()).trimmed();
 }
 
+QString untabbedText(const pugi::xml_node &node)
+{
+    const QString all = QString::fromUtf8(node.child_value());
+    const auto layout = [](QChar c) { return c == u'\r' || c == u'\n' || c == u'\t'; };
+    qsizetype begin = 0;
+    qsizetype end = all.size();
+    while (begin < end && layout(all[begin]))
+        ++begin;
+    while (end > begin && layout(all[end - 1]))
+        --end;
+    return all.sliced(begin, end - begin);
+}
+
 QString ownText(const pugi::xml_node &node)
 {
     QString out;
@@ -88,8 +101,8 @@ std::optional<QString> load(const QString &path, pugi::xml_document &document)
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     const QByteArray utf8 = albumTextAsUtf8(file.readAll());
-    const pugi::xml_parse_result parsed = document.load_buffer(utf8.constData(),
-        size_t(utf8.size()), pugi::parse_default | pugi::parse_trim_pcdata, pugi::encoding_utf8);
+    const pugi::xml_parse_result parsed = document.load_buffer(
+        utf8.constData(), size_t(utf8.size()), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed)
         return QString::fromUtf8(parsed.description()) + QStringLiteral(" at byte ")
             + QString::number(parsed.offset);

@@ -25,6 +25,9 @@ std::string_view textAfter(std::string_view text, std::string_view word);
 
 // The element's text content, trimmed.
 QString text(const pugi::xml_node &node);
+// The element's text content with only the line breaks and tabs around it
+// removed: the spaces a user typed into a title stay.
+QString untabbedText(const pugi::xml_node &node);
 // Only the text directly inside the element, not inside its children.
 QString ownText(const pugi::xml_node &node);
 
