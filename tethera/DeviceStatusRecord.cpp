@@ -1,9 +1,24 @@
 #include "DeviceStatusRecord.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #include <fcntl.h>
 #include <unistd.h>
+
+namespace {
+// A mount point or a device name may hold any byte but "/" and NUL; a line
+// break in one would add keys and sections to the file.
+std::string line(const std::string &text)
+{
+    std::string out = text;
+    for (char &c : out) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    }
+    return out;
+}
+} // namespace
 
 std::string DeviceStatusRecord::text() const
 {
@@ -13,13 +28,13 @@ std::string DeviceStatusRecord::text() const
     out += "RefreshFolder=" + std::to_string(refreshFolderResult) + "\n";
     out += "RefreshDB=" + std::to_string(refreshDbResult) + "\n\n";
     out += "[DeviceName]\n";
-    out += "Device1=" + deviceName[0] + "\n";
-    out += "Device2=" + deviceName[1] + "\n";
-    out += "Device3=" + deviceName[2] + "\n\n";
+    out += "Device1=" + line(deviceName[0]) + "\n";
+    out += "Device2=" + line(deviceName[1]) + "\n";
+    out += "Device3=" + line(deviceName[2]) + "\n\n";
     out += "[DeviceDrive]\n";
-    out += "Device1=" + deviceDrive[0] + "\n";
-    out += "Device2=" + deviceDrive[1] + "\n";
-    out += "Device3=" + deviceDrive[2] + "\n";
+    out += "Device1=" + line(deviceDrive[0]) + "\n";
+    out += "Device2=" + line(deviceDrive[1]) + "\n";
+    out += "Device3=" + line(deviceDrive[2]) + "\n";
     return out;
 }
 
@@ -36,11 +51,14 @@ bool writeStatusFile(const std::string &folder, const DeviceStatusRecord &record
     size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n <= 0)
             break;
         written += size_t(n);
     }
-    const bool complete = written == bytes.size() && ::close(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    const bool complete = written == bytes.size() && closed;
     if (!complete || std::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;

@@ -3,7 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Utf16.h"
 
 namespace {
 
@@ -41,12 +47,54 @@ std::string stripInlineComment(const std::string &text)
     return text;
 }
 
+// The bytes of a regular file, at most `limit` of them; a FIFO or a device
+// would block or never end, so they read as empty.
+std::string readRegularFile(const std::string &path, size_t limit)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return {};
+    std::string bytes;
+    struct stat st
+    { };
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        char buffer[4096];
+        ssize_t n = 0;
+        while (bytes.size() < limit && (n = ::read(fd, buffer, sizeof buffer)) > 0)
+            bytes.append(buffer, size_t(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+// The text of a profile as UTF-8: a UTF-8 byte-order mark is dropped, and a
+// file with a UTF-16 one (as Windows editors save "Unicode") is converted.
+std::string profileText(std::string bytes)
+{
+    const auto startsWith = [&bytes](const char *mark, size_t size) {
+        return bytes.size() >= size && bytes.compare(0, size, mark, size) == 0;
+    };
+    if (startsWith("\xEF\xBB\xBF", 3))
+        return bytes.substr(3);
+    const bool little = startsWith("\xFF\xFE", 2);
+    if (!little && !startsWith("\xFE\xFF", 2))
+        return bytes;
+    std::vector<uint8_t> units(bytes.begin() + 2, bytes.end());
+    if (!little) {
+        for (size_t i = 0; i + 1 < units.size(); i += 2)
+            std::swap(units[i], units[i + 1]);
+    }
+    return Utf16::decode(units.data(), units.size());
+}
+
 } // namespace
 
 IniFile IniFile::load(const std::string &path, InlineComments comments)
 {
+    // No profile of the connector comes near this size.
+    constexpr size_t Limit = 1 << 20;
     IniFile ini;
-    std::ifstream in(path, std::ios::binary);
+    std::istringstream in(profileText(readRegularFile(path, Limit)));
     std::string line;
     std::string section;
     while (std::getline(in, line)) {

@@ -12,7 +12,9 @@ class IniFile
 public:
     enum class InlineComments { Keep, Strip };
 
-    // An unreadable or missing file gives an empty profile. With Strip, a
+    // An unreadable or missing file, or one that is no regular file, gives an
+    // empty profile. UTF-8 with or without a byte-order mark and UTF-16 with
+    // one are read. With Strip, a
     // ";" after a blank ends a value (the device list files use such notes).
     static IniFile load(const std::string &path, InlineComments comments = InlineComments::Keep);
 

@@ -8,10 +8,10 @@
 #include "Texts.h"
 #include "Thumbnails.h"
 #include "UserPrompts.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -426,9 +426,5 @@ void AlbumDocument::clearTotals()
 
 bool AlbumDocument::DumpOutline(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(outlineDumpText().toUtf8());
-    return file.commit();
+    return !writeWholeFile(path, outlineDumpText().toUtf8());
 }

@@ -1,9 +1,10 @@
 #include "FileTypeRegistration.h"
 
+#include "WholeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
@@ -34,8 +35,7 @@ bool write(const QString &path, const QByteArray &bytes, bool &changed)
         return true;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (writeWholeFile(path, bytes))
         return false;
     changed = true;
     return true;

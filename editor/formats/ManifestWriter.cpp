@@ -1,7 +1,7 @@
 #include "ManifestWriter.h"
 
-#include "AlbumFileWriter.h"
 #include "MpvNamespaces.h"
+#include "WholeFile.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -255,5 +255,5 @@ QByteArray ManifestWriter::manifestBytes() const
 
 std::optional<QString> ManifestWriter::FinishManifest(const QString &path) const
 {
-    return writeAlbumFile(path, manifestBytes());
+    return writeWholeFile(path, manifestBytes());
 }

@@ -1,8 +1,8 @@
 #include "PlaylistWriter.h"
 
-#include "AlbumFileWriter.h"
 #include "Duration.h"
 #include "Rounding.h"
+#include "WholeFile.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -65,7 +65,7 @@ QByteArray PlaylistWriter::playlistBytes() const
 
 std::optional<QString> PlaylistWriter::FinishPlaylist(const QString &path) const
 {
-    return writeAlbumFile(path, playlistBytes());
+    return writeWholeFile(path, playlistBytes());
 }
 
 void PlaylistWriter::EndPlaylist()
