@@ -10,11 +10,16 @@ std::optional<QString> writeWholeFile(const QString &path, const QByteArray &byt
     // full disk would leave a cut-off file in place of a good one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.flush()
-        || file.error() != QFileDevice::NoError) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
+    // A short write is followed by one more, which then reports the reason
+    // (a full disk takes what fits first and says why only afterwards).
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0 || file.error() != QFileDevice::NoError) {
+            const QString error = file.errorString();
+            file.cancelWriting();
+            return error;
+        }
+        written += n;
     }
     if (!file.commit())
         return file.errorString();

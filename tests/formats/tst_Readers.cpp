@@ -5,12 +5,15 @@
 #include "AlbumDocument.h"
 #include "AlbumFiles.h"
 #include "MediaProbe.h"
+#include "PlaylistReader.h"
 #include "ScriptedPrompts.h"
 #include "StandardPictures.h"
 #include "TestMedia.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -61,6 +64,227 @@ class TestReaders : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The legacy code page is a setting; these tests keep their own.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+    }
+
+    void notesWhatItCouldNotFind()
+    {
+        MediaCopies dir;
+        dir.copy("color.jpg", u"here.jpg"_s);
+        const QString manifest = u"<M><mpvp:Album><mpvp:Foreground>"
+                                 "<mpv:StillRef mpv:idRef=\"a\"/><mpv:StillRef mpv:idRef=\"b\"/>"
+                                 "<mpv:StillMultiShotSequenceRef mpv:idRef=\"s\"/>"
+                                 "<mpv:StillRef mpv:idRef=\"b\"/>"
+                                 "</mpvp:Foreground></mpvp:Album><mpv:AssetList>"
+                                 "<mpv:StillMultiShotSequence mpv:id=\"s\">"
+                                 "<mpv:StillRef mpv:idRef=\"a\"/><mpv:StillRef mpv:idRef=\"c\"/>"
+                                 "</mpv:StillMultiShotSequence>"_s
+            + asset("mpv:Still", "b", "gone.jpg")
+            + asset("mpv:Still", "c", "Photos/also%20gone.jpg")
+            + u"<mpv:Still mpv:id=\"a\"><mpv:LastURL>here.jpg</mpv:LastURL>"
+              "<mpv:Rendition mpv:Usage=\"thumbnail\"><mpv:R mpv:idRef=\"t\"/></mpv:Rendition>"
+              "</mpv:Still>"_s
+            + asset("mpv:Still", "t", "no-thumb.jpg") + u"</mpv:AssetList></M>"_s;
+        writeFile(dir.path(u"holes.pvm"_s), manifest.toUtf8());
+        const auto r = open(dir.path(u"holes.pvm"_s));
+        QVERIFY(r->read);
+        QCOMPARE(kinds(r->album), QStringList({u"1"_s, u"3"_s}));
+        // Each missing file once; a missing thumbnail loses nothing.
+        QCOMPARE(r->album.missingFiles(),
+            QStringList({dir.path(u"gone.jpg"_s), dir.path(u"Photos/also gone.jpg"_s)}));
+        QCOMPARE(AlbumFiles::missingFilesReport(r->album.missingFiles()),
+            u"2 entries of this album could not be found and were left out:\r\n\r\n"_s
+                + dir.path(u"gone.jpg"_s) + u"\r\n"_s + dir.path(u"Photos/also gone.jpg"_s));
+
+        writeFile(dir.path(u"holes.ppl"_s),
+            "<P><FOREGROUND><STILL>here.jpg</STILL><STILLWITHAUDIO><STILL>here.jpg</STILL>"
+            "<AUDIO>mute.mp3</AUDIO></STILLWITHAUDIO></FOREGROUND></P>");
+        const auto p = open(dir.path(u"holes.ppl"_s));
+        QCOMPARE(p->album.objectCount(), 1);
+        QCOMPARE(p->album.missingFiles(), QStringList{dir.path(u"mute.mp3"_s)});
+        QStringList many;
+        for (int i = 0; i < 7; ++i)
+            many.append(u"/x/"_s + QString::number(i));
+        QVERIFY(AlbumFiles::missingFilesReport(many).endsWith(u"/x/4\r\n..."_s));
+        QVERIFY(AlbumFiles::missingFilesReport({u"/x"_s}).startsWith(
+            u"1 entry of this album could not be found and was left out:"_s));
+
+        // A complete album remembers nothing missing, nor does a cleared one.
+        QCOMPARE(open(dir.path(u"holes.pvm"_s))->album.missingFiles().size(), 2);
+        r->album.ClearAlbum(u"New album"_s);
+        QVERIFY(r->album.missingFiles().isEmpty());
+    }
+
+    void decodesEscapedNamesOfLegacyCodePages()
+    {
+        MediaCopies dir;
+        dir.copy("color.jpg", u"café.jpg"_s);
+        dir.copy("grey.jpg", u"한글.jpg"_s);
+        dir.copy("grey.jpg", u"ü.jpg"_s);
+        const QString manifest = u"<M><mpvp:Album><mpvp:Foreground>"
+                                 "<mpv:StillRef mpv:idRef=\"a\"/><mpv:StillRef mpv:idRef=\"b\"/>"
+                                 "<mpv:StillRef mpv:idRef=\"c\"/>"
+                                 "</mpvp:Foreground></mpvp:Album><mpv:AssetList>"_s
+            + asset("mpv:Still", "a", "caf%E9.jpg") + asset("mpv:Still", "b", "%C7%D1%B1%DB.jpg")
+            + asset("mpv:Still", "c", "%C3%BC.jpg") + u"</mpv:AssetList></M>"_s;
+        writeFile(dir.path(u"escaped.pvm"_s), manifest.toUtf8());
+        // UTF-8 first: %C3%BC is ü in any code page setting.
+        const auto western = open(dir.path(u"escaped.pvm"_s));
+        QCOMPARE(western->album.objectCount(), 2);
+        QCOMPARE(western->album.object(0).mainFile, dir.path(u"café.jpg"_s));
+        QCOMPARE(western->album.object(1).mainFile, dir.path(u"ü.jpg"_s));
+
+        QSettings(QSettings::IniFormat, QSettings::UserScope, u"Harlowe"_s, u"Quillwright"_s)
+            .setValue(u"LegacyCodePage"_s, u"CP949"_s);
+        const auto korean = open(dir.path(u"escaped.pvm"_s));
+        QSettings(QSettings::IniFormat, QSettings::UserScope, u"Harlowe"_s, u"Quillwright"_s)
+            .remove(u"LegacyCodePage"_s);
+        // A byte the code page leaves undefined stands for itself.
+        QCOMPARE(korean->album.objectCount(), 3);
+        QCOMPARE(korean->album.object(1).mainFile, dir.path(u"한글.jpg"_s));
+        QCOMPARE(korean->album.object(2).mainFile, dir.path(u"ü.jpg"_s));
+    }
+
+    void findsRootedPathsBelowThePlayersRoot()
+    {
+        MediaCopies dir;
+        // A copy of a player: the first spelling of the folder lacks the
+        // file, the second holds it.
+        const QString root = dir.path(u"stick"_s);
+        QDir().mkpath(root + u"/System/Photos"_s);
+        QDir().mkpath(root + u"/SYSTEM/PHOTOS"_s);
+        QDir().mkpath(root + u"/System/PhotoList"_s);
+        QFile::copy(testMedia("color.jpg"), root + u"/SYSTEM/PHOTOS/a.jpg"_s);
+        QFile::copy(testMedia("grey.jpg"), root + u"/System/Photos/b.jpg"_s);
+        const QByteArray playlist = "<P><FOREGROUND><STILL>/System/Photos/a.jpg</STILL>"
+                                    "<STILL>E:\\SYSTEM\\photos\\b.jpg</STILL>"
+                                    "<STILL>e:/System/Photos/b.jpg</STILL>"
+                                    "<STILL>\\System\\Photos\\a.jpg</STILL>"
+                                    "<STILL>System\\Photos\\a.jpg</STILL>"
+                                    "</FOREGROUND></P>";
+        const QString file = root + u"/System/PhotoList/x.ppl"_s;
+        writeFile(file, playlist);
+        const QStringList expected
+            = {root + u"/SYSTEM/PHOTOS/a.jpg"_s, root + u"/System/Photos/b.jpg"_s,
+                root + u"/System/Photos/b.jpg"_s, root + u"/SYSTEM/PHOTOS/a.jpg"_s};
+        for (const QString &playerRoot : {QString(), root}) {
+            const auto r = open(file, playerRoot);
+            QStringList found;
+            for (int i = 0; i < r->album.objectCount(); ++i)
+                found.append(r->album.object(i).mainFile);
+            // Relative paths are below the playlist's folder on a disk copy.
+            QCOMPARE(found,
+                playerRoot.isEmpty() ? expected
+                                     : expected + QStringList{root + u"/SYSTEM/PHOTOS/a.jpg"_s});
+        }
+        QCOMPARE(ResolvePlayerPath(u"E:\\system\\PHOTOS\\A.JPG"_s, root),
+            root + u"/SYSTEM/PHOTOS/a.jpg"_s);
+
+        const QString manifest = u"<M><mpvp:Album><mpvp:Foreground>"
+                                 "<mpv:StillRef mpv:idRef=\"a\"/></mpvp:Foreground></mpvp:Album>"
+                                 "<mpv:AssetList>"_s
+            + asset("mpv:Still", "a", "/System/Photos/b.jpg") + u"</mpv:AssetList></M>"_s;
+        writeFile(root + u"/System/PhotoList/m.pvm"_s, manifest.toUtf8());
+        QCOMPARE(open(root + u"/System/PhotoList/m.pvm"_s)->album.object(0).mainFile,
+            root + u"/System/Photos/b.jpg"_s);
+        // Outside a player's layout a rooted path means what it says.
+        writeFile(dir.path(u"elsewhere/m.pvm"_s), manifest.toUtf8());
+        QCOMPARE(open(dir.path(u"elsewhere/m.pvm"_s))->album.objectCount(), 0);
+    }
+
+    void readsOddValuesAsTheirDefaults()
+    {
+        MediaCopies dir;
+        for (const char *name : {"p1.jpg", "p2.jpg", "p3.jpg"})
+            dir.copy("grey.jpg", QString::fromLatin1(name));
+        dir.copy("tagged.mp3", u"m.mp3"_s);
+        const QString stills = u"<mpv:StillRef mpv:idRef=\"1\"/><mpv:StillRef mpv:idRef=\"2\"/>"
+                               "<mpv:StillRef mpv:idRef=\"3\"/>"_s;
+        const QString manifest
+            = u"<M><mpvp:Album><nmf:Metadata><dc:Properties>"
+              "<dc:title>\r\n\t  Two  spaces </dc:title><dc:creator> Kim</dc:creator>"
+              "<dc:description>\tSea \t</dc:description></dc:Properties>"
+              "<c:ControlProperties><t:TransitionFilter><t:Type></t:Type>"
+              "</t:TransitionFilter></c:ControlProperties></nmf:Metadata><mpvp:Foreground>"
+              "<mpv:StillMultiShotSequenceRef mpv:idRef=\"s1\"/>"
+              "<mpv:StillMultiShotSequenceRef mpv:idRef=\"s2\"/>"
+              "<mpv:AudioWithStillRef mpv:idRef=\"w\"/>"
+              "<mpv:StillWithAudioRef mpv:idRef=\"x\"/>"
+              "</mpvp:Foreground></mpvp:Album><mpv:AssetList>"
+              "<mpv:StillMultiShotSequence mpv:id=\"s1\">"_s
+            + stills
+            + u"<mpv:CaptureRate>FrameToFrame:3;;5</mpv:CaptureRate>"
+              "</mpv:StillMultiShotSequence><mpv:StillMultiShotSequence mpv:id=\"s2\">"_s
+            + stills
+            + u"<mpv:CaptureRate>FrameToFrame:3;  5 6</mpv:CaptureRate>"
+              "</mpv:StillMultiShotSequence><mpv:AudioWithStill mpv:id=\"w\">"
+              "<mpv:AudioRef mpv:idRef=\"m\"/>"_s
+            + stills
+            + u"<mpv:DisplayRate>FrameToFrame:7</mpv:DisplayRate></mpv:AudioWithStill>"
+              "<mpv:StillWithAudio mpv:id=\"x\"><mpv:StillRef mpv:idRef=\"1\"/>"
+              "<mpv:AudioRef mpv:idRef=\"m\"/><mpv:CaptureDur>1e308</mpv:CaptureDur>"
+              "</mpv:StillWithAudio>"_s
+            + asset("mpv:Still", "1", "p1.jpg") + asset("mpv:Still", "2", "p2.jpg")
+            + asset("mpv:Still", "3", "p3.jpg") + asset("mpv:Audio", "m", "m.mp3")
+            + u"</mpv:AssetList></M>"_s;
+        writeFile(dir.path(u"odd.pvm"_s), manifest.toUtf8());
+        ScriptedPrompts prompts;
+        AlbumDocument album(prompts);
+        album.SelectTransitionByName(u"VERTICALWIPE"_s);
+        QVERIFY(AlbumFiles::read(album, dir.path(u"odd.pvm"_s)));
+        QCOMPARE(album.properties().title, u"  Two  spaces "_s);
+        QCOMPARE(album.properties().creator, u" Kim"_s);
+        QCOMPARE(album.properties().description, u"Sea "_s);
+        QCOMPARE(album.properties().albumTransition, u"ALPHABLEND"_s);
+        QCOMPARE(album.object(0).memberDurations, QStringList({u"3"_s, u"2"_s, u"5"_s}));
+        QCOMPARE(album.object(1).memberDurations, QStringList({u"3"_s, u"5"_s, u"6"_s}));
+        // Fewer rate values than photos: the rest last the still default.
+        QCOMPARE(album.object(2).memberDurations, QStringList({u"7"_s, u"5"_s, u"5"_s}));
+        QCOMPARE(album.object(3).durationSeconds, u"86400"_s);
+        QCOMPARE(album.outline().entry(3).children[1].text, u"24:00:00"_s);
+
+        const QByteArray playlist
+            = "<P><FOREGROUND><STILL>p1.jpg<DURATION>soon</DURATION></STILL>"
+              "<STILL>p2.jpg<DURATION>1e308</DURATION></STILL>"
+              "<STILL>p3.jpg<DURATION>-4000</DURATION></STILL>"
+              "<STILL>p1.jpg<DURATION>2500</DURATION><DURATION>x</DURATION></STILL>"
+              "</FOREGROUND></P>";
+        writeFile(dir.path(u"odd.ppl"_s), playlist);
+        const auto r = open(dir.path(u"odd.ppl"_s));
+        QStringList seconds;
+        for (int i = 0; i < r->album.objectCount(); ++i)
+            seconds.append(r->album.object(i).durationSeconds);
+        QCOMPARE(seconds, QStringList({u"5"_s, u"86400"_s, u"0"_s, u"2"_s}));
+    }
+
+    void keepsBackslashesAndForeignBytesInNames()
+    {
+        MediaCopies dir;
+        ScriptedPrompts prompts;
+        AlbumDocument album(prompts);
+        album.ClearAlbum(u"New album"_s);
+        const QString slash = dir.copy("color.jpg", u"a\\b.jpg"_s);
+        // "lat\xe9.jpg" as an old FAT stick names it: no UTF-8.
+        const QString latin
+            = QFile::decodeName(QFile::encodeName(dir.path(QString())) + "/lat\xe9.jpg");
+        QVERIFY(QFile::copy(testMedia("grey.jpg"), latin));
+        album.AddMediaFile(slash, false, -1);
+        album.AddMediaFile(latin, false, -1);
+        QCOMPARE(album.objectCount(), 2);
+        for (const char *name : {"k.pvm", "k.ppl"}) {
+            const QString file = dir.path(QString::fromLatin1(name));
+            album.setAlbumType(*AlbumFiles::typeOfPath(file));
+            QVERIFY(!AlbumFiles::save(album, file));
+            const auto r = open(file);
+            QCOMPARE(r->album.objectCount(), 2);
+            QCOMPARE(r->album.object(0).mainFile, slash);
+            QCOMPARE(r->album.object(1).mainFile, latin);
+        }
+    }
+
     void roundTripsAnImageAlbum()
     {
         MediaCopies dir;
@@ -400,6 +624,9 @@ private Q_SLOTS:
         writeFile(dir.path(u"copy/trip.ppl"_s), playlist);
         QCOMPARE(open(dir.path(u"copy/trip.ppl"_s))->album.objectCount(), 0);
     }
+
+private:
+    QTemporaryDir m_settings;
 };
 
 QTEST_GUILESS_MAIN(TestReaders)

@@ -10,6 +10,11 @@
 #include "ScriptedPrompts.h"
 #include "TestMedia.h"
 #include "UrlCoding.h"
+#include "WholeFile.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QScopeGuard>
 
 #include <QFile>
 #include <QTest>
@@ -236,6 +241,13 @@ private Q_SLOTS:
         QTest::newRow("repeat without durations") << QStringList{} << QStringList{} << true;
         QTest::newRow("repeat of zero durations")
             << QStringList{u"/p/a.jpg"_s} << QStringList{u"0"_s} << true;
+        // The repeat would add 5 and take 10 for ever.
+        QTest::newRow("repeat of a negative duration")
+            << QStringList{u"/p/a.jpg"_s, u"/p/b.jpg"_s} << QStringList{u"5"_s, u"-10"_s} << true;
+        QTest::newRow("negative duration")
+            << QStringList{u"/p/a.jpg"_s, u"/p/b.jpg"_s} << QStringList{u"5"_s, u"-1"_s} << false;
+        QTest::newRow("infinite duration")
+            << QStringList{u"/p/a.jpg"_s} << QStringList{u"inf"_s} << true;
     }
     void refusesObjectsThatCannotBeProducedWhole()
     {
@@ -322,6 +334,46 @@ private Q_SLOTS:
         QCOMPARE(PlaylistWriter::displayTime(u"2.5"_s), u"2500"_s);
         QCOMPARE(PlaylistWriter::displayTime(u"0.0005"_s), u"0"_s);
         QCOMPARE(PlaylistWriter::displayTime(u"soon"_s), u"1000"_s);
+        // Texts that parse but are no finite number count as no number.
+        QCOMPARE(PlaylistWriter::displayTime(u"nan"_s), u"1000"_s);
+        QCOMPARE(PlaylistWriter::displayTime(u"inf"_s), u"1000"_s);
+        // An object lasts 0 to 24 hours, whatever a file said.
+        QCOMPARE(PlaylistWriter::displayTime(u"1e20"_s), u"86400000"_s);
+        QCOMPARE(PlaylistWriter::displayTime(u"-3"_s), u"0"_s);
+    }
+
+    void keepsTheOldFileWhenTheDiskIsFull()
+    {
+        MediaCopies dir;
+        const QString mount = dir.path(u"small"_s);
+        QVERIFY(QDir().mkpath(mount));
+        if (QProcess::execute(
+                u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, mount})
+            != 0)
+            QSKIP("no tmpfs can be mounted here");
+        const auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {u"-l"_s, mount}); });
+        const QString path = mount + u"/trip.pvm"_s;
+        QVERIFY(!writeWholeFile(path, "the album as it was"));
+
+        ScriptedPrompts prompts;
+        AlbumDocument album(prompts);
+        // One page of the disk is left; either format of the album needs
+        // more, yet fits in a write buffer.
+        QVERIFY(!writeWholeFile(mount + u"/filler"_s, QByteArray(56 * 1024, 'f')));
+        fill(album,
+            std::vector<AlbumObject>(
+                60, record(ObjectKind::Still, u"/p/"_s + QString(100, u'x') + u".jpg"_s)));
+        for (const AlbumType type : {AlbumType::Image, AlbumType::Ppl}) {
+            album.setAlbumType(type);
+            const auto error = AlbumFiles::save(album, path);
+            QVERIFY(error);
+            QCOMPARE(*error, u"No space left on device"_s);
+        }
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("the album as it was"));
+        QCOMPARE(QDir(mount).entryList(QDir::Files | QDir::Hidden),
+            QStringList({u"filler"_s, u"trip.pvm"_s}));
     }
 
     void savedPlaylistsLeaveOutPlayerTracks()
