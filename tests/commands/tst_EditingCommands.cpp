@@ -199,6 +199,47 @@ private Q_SLOTS:
         QCOMPARE(f.prompts.shown.last().text, u"You can not do the append any more."_s);
     }
 
+    void appendsOnlyWhereTheObjectTakesIt()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        const QString photo = f.media.copy("color.jpg");
+        f.add(&EditingCommands::ImageMenuClick, {photo});
+        f.add(&EditingCommands::moviemenuClick, {f.media.copy("clip.avi")});
+        // Append Image on a photo or a video: no dialog, no change, whichever
+        // way the command is reached (F8 works whatever the menu showed).
+        for (int index : {0, 1}) {
+            f.album.setCurrentObject(index);
+            const AlbumObject before = f.album.object(index);
+            f.prompts.clear();
+            f.prompts.openAnswers = {{photo}};
+            f.editing.MovieAddMenuClick();
+            QCOMPARE(f.prompts.openRequests.size(), 0);
+            QCOMPARE(f.album.object(index).kind, before.kind);
+            QCOMPARE(f.album.object(index).memberFiles, before.memberFiles);
+        }
+
+        // A sequence takes nothing: Append Audio shows nothing at all.
+        AlbumObject sequence;
+        sequence.kind = ObjectKind::StillMultiShotSequence;
+        sequence.mainFile = photo;
+        sequence.memberFiles = QStringList{photo, photo};
+        sequence.memberDurations = QStringList{u"2"_s, u"2"_s};
+        OutlineNode entry{u"3:파노라마"_s, {}};
+        for (const QString &field :
+            {u"3"_s, u"00:00:04"_s, u"ALPHABLEND"_s, u"Panorama:2"_s, photo})
+            entry.add(field);
+        f.album.appendObject(sequence, std::move(entry));
+        f.album.setCurrentObject(2);
+        f.prompts.clear();
+        f.editing.AddAudioClick();
+        f.editing.MovieAddMenuClick();
+        QCOMPARE(f.prompts.shown.size(), 0);
+        QCOMPARE(f.prompts.openRequests.size(), 0);
+        QCOMPARE(f.album.object(2).kind, ObjectKind::StillMultiShotSequence);
+        QCOMPARE(f.album.object(2).memberFiles.size(), 2);
+    }
+
     void addsAlbumLinks()
     {
         CommandFixture f;

@@ -148,6 +148,64 @@ private Q_SLOTS:
         QVERIFY(!f.album.opening());
     }
 
+    void anIncompleteAlbumAsksBeforeItsFileLosesEntries()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        const QString kept = f.media.copy("color.jpg", u"kept.jpg"_s);
+        const QString moved = f.media.copy("grey.jpg", u"moved.jpg"_s);
+        f.add(&EditingCommands::ImageMenuClick, {kept, moved});
+        const QString trip = f.media.path(u"trip.pvm"_s);
+        f.prompts.saveAnswers = {trip};
+        f.files.SaveAlbummenuClick();
+        const QByteArray whole = contents(trip);
+        QVERIFY(QFile::remove(moved));
+
+        f.prompts.clear();
+        f.prompts.openAnswers = {{trip}};
+        f.files.OpenAlbummenuClick();
+        QCOMPARE(f.album.objectCount(), 1);
+        QCOMPARE(f.prompts.texts(),
+            QStringList{
+                u"1 entry of this album could not be found and was left out:\r\n\r\n"_s + moved});
+        QCOMPARE(f.prompts.shown[0].caption, u"Confirm"_s);
+        QCOMPARE(f.prompts.shown[0].icon, UserPrompts::Icon::Warning);
+
+        // No keeps the file as it was; the save did not complete.
+        f.prompts.clear();
+        f.state.saveCompleted = false;
+        f.prompts.answers = {UserPrompts::Answer::No};
+        f.files.SaveAlbummenuClick();
+        QCOMPARE(f.prompts.texts(),
+            QStringList{u"1 entry of this album was not found when it was opened.\r\nSave the "
+                        "album without them? Its file then no longer lists them."_s});
+        QCOMPARE(f.prompts.shown[0].buttons, UserPrompts::Buttons::YesNo);
+        QCOMPARE(contents(trip), whole);
+        QVERIFY(!f.state.saveCompleted);
+
+        // Another file loses nothing, so Save As does not ask, and the
+        // album then stands for that file.
+        f.prompts.clear();
+        const QString copy = f.media.path(u"copy.pvm"_s);
+        f.prompts.saveAnswers = {copy};
+        f.files.SaveAsAlbummenuClick();
+        QCOMPARE(f.prompts.texts(), QStringList());
+        QVERIFY(QFile::exists(copy));
+        QCOMPARE(contents(trip), whole);
+
+        f.prompts.openAnswers = {{trip}};
+        f.files.OpenAlbummenuClick();
+        f.prompts.clear();
+        f.prompts.answers = {UserPrompts::Answer::Yes};
+        f.files.SaveAlbummenuClick();
+        QCOMPARE(f.prompts.texts().size(), 1);
+        QVERIFY(contents(trip) != whole);
+        QVERIFY(f.state.saveCompleted);
+        f.prompts.clear();
+        f.files.SaveAlbummenuClick();
+        QCOMPARE(f.prompts.texts(), QStringList());
+    }
+
     void aModifiedPlayerAlbumIsExportedBeforeOpening()
     {
         CommandFixture f;
