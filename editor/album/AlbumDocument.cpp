@@ -112,7 +112,8 @@ void AlbumDocument::AddMediaFile(const QString &path, bool appendMode, int targe
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
         return;
-    if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
+    // A FIFO or a device would block the open or never end.
+    if (QFile file(path); !info.isFile() || !file.open(QIODevice::ReadOnly)) {
         appendError(text(Texts::CannotAddFile) + text(Texts::TwoLineBreaks) + path);
         return;
     }
@@ -386,7 +387,7 @@ void AlbumDocument::RefreshTotals()
 void AlbumDocument::AddBackgroundMusic(const QString &path)
 {
     const MediaProbeResult probe = ProbeMedia(path);
-    if (probe.lengthText == u"0") {
+    if (probe.lengthText == u"0") { // also for anything but a regular file
         m_prompts.message(text(Texts::DrmOrProblem) + text(Texts::TwoLineBreaks) + path,
             text(Texts::CaptionConfirm), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
         return;

@@ -20,5 +20,9 @@ public:
     bool isStillImage() const;
 
 private:
+    static int stopReading(void *input);
+
     AVFormatContext *m_context = nullptr;
+    // While the streams are measured, reading stops past this many bytes.
+    qint64 m_readLimit = 0;
 };

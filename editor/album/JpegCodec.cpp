@@ -54,9 +54,9 @@ bool decodeInto(QImage *image, const uchar *data, qsizetype size, QSize cover, b
     header->width = int(info.image_width);
     header->height = int(info.image_height);
     header->components = info.num_components;
-    if (headerOnly) {
+    if (headerOnly || JpegCodec::tooLarge(QSize(header->width, header->height))) {
         jpeg_destroy_decompress(&info);
-        return true;
+        return headerOnly;
     }
     info.scale_num = 1;
     info.scale_denom = coveringDenominator(info, cover);

@@ -16,6 +16,15 @@ struct Header
     int components = 0;
 };
 
+// Pictures declaring more pixels are refused before anything is decoded: a
+// progressive JPEG holds every coefficient of its full size in memory
+// whatever the scale, and a file of a few hundred bytes may claim gigabytes.
+inline constexpr qint64 MaxPixels = 100'000'000;
+inline bool tooLarge(QSize size)
+{
+    return qint64(size.width()) * qint64(size.height()) > MaxPixels;
+}
+
 bool looksLikeJpeg(const uchar *data, qsizetype size);
 
 // Reads only the frame header: no pixel is decoded.

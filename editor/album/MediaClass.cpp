@@ -45,8 +45,8 @@ bool isAudioClass(MediaClass c)
 
 bool AcceptsFile(const QString &path, AlbumType type)
 {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
+    // Regular files only: a FIFO or a device named .mp3 would hang the add.
+    if (!QFileInfo(path).isFile())
         return false;
     static const QStringList image{
         u".JPG"_s, u".MPG"_s, u".DAT"_s, u".AVI"_s, u".MPEG"_s, u".WMV"_s, u".ASF"_s, u".MOV"_s};

@@ -7,6 +7,7 @@
 #include "MappedFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -91,6 +92,9 @@ void probeJpeg(const QString &path, QFile &file, const QByteArray &head, MediaPr
 MediaProbeResult ProbeMedia(const QString &path)
 {
     MediaProbeResult result;
+    // A FIFO would block the open, a device never end: neither is media.
+    if (!QFileInfo(path).isFile())
+        return result;
     {
         QFile file(path);
         const QByteArray head

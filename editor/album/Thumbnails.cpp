@@ -6,6 +6,7 @@
 #include "MappedFile.h"
 #include "StandardPictures.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 extern "C" {
@@ -94,6 +95,8 @@ QImage firstFrame(AVFormatContext *ctx)
 QImage MakePhotoThumbnail(const QString &path)
 {
     QImage thumbnail;
+    if (!QFileInfo(path).isFile())
+        return StandardPictures::unplayableVideo();
     {
         const MappedFile file(path);
         if (file.isValid() && JpegCodec::looksLikeJpeg(file.data(), file.size()))
@@ -104,7 +107,8 @@ QImage MakePhotoThumbnail(const QString &path)
         const QSize size = reader.size();
         if (size.isValid())
             reader.setScaledSize(size.scaled(ThumbnailSize, Qt::KeepAspectRatioByExpanding));
-        thumbnail = stretched(reader.read());
+        if (!JpegCodec::tooLarge(size))
+            thumbnail = stretched(reader.read());
     }
     if (thumbnail.isNull()) {
         qCDebug(lcAlbum) << "thumbnail: cannot decode" << path;
@@ -125,6 +129,8 @@ QImage decodePhotoCovering(const QString &path, QSize cover)
     }
     QImageReader reader(path);
     const QSize size = reader.size();
+    if (JpegCodec::tooLarge(size))
+        return {};
     if (size.isValid() && !cover.isEmpty())
         reader.setScaledSize(size.scaled(cover, Qt::KeepAspectRatioByExpanding).boundedTo(size));
     return reader.read();

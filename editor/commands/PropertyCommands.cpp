@@ -10,6 +10,7 @@
 #include "Texts.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 PropertyCommands::PropertyCommands(CommandContext context)
     : m_ctx(context)
@@ -23,7 +24,8 @@ void PropertyCommands::appendError(const char16_t *message, const QString &path)
 
 bool PropertyCommands::readable(const QString &path) const
 {
-    if (QFile file(path); file.open(QIODevice::ReadOnly))
+    // Opening a FIFO would wait for a writer; only regular files are media.
+    if (QFile file(path); QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
         return true;
     appendError(Texts::CannotAddFile, path);
     return false;

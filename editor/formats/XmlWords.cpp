@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace XmlWords {
 
@@ -98,6 +99,8 @@ QString ownText(const pugi::xml_node &node)
 std::optional<QString> load(const QString &path, pugi::xml_document &document)
 {
     QFile file(path);
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
+        return QStringLiteral("not a regular file");
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     const QByteArray utf8 = albumTextAsUtf8(file.readAll());

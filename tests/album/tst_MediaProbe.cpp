@@ -2,6 +2,7 @@
 // made by ffmpeg, including files that must fail without taking the process
 // down.
 
+#include "MediaClass.h"
 #include "MediaProbe.h"
 #include "StandardPictures.h"
 #include "TestMedia.h"
@@ -9,6 +10,8 @@
 
 #include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -204,6 +207,49 @@ private Q_SLOTS:
             QSize(2000, 1500));
         QCOMPARE(decodePhotoCovering(testMedia("scan.png"), QSize(100, 75)).size(), QSize(100, 75));
         QVERIFY(decodePhotoCovering(testMedia("corrupt.jpg"), QSize(100, 75)).isNull());
+    }
+
+    void refusesWhatWouldHangOrExhaustMemory()
+    {
+        MediaCopies dir;
+        // A FIFO would block the first open, a device never end.
+        QStringList hostile;
+        for (const char *name : {"pipe.mp3", "pipe.jpg"}) {
+            const QByteArray fifo = QFile::encodeName(dir.path(QString::fromLatin1(name)));
+            QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+            hostile.append(QFile::decodeName(fifo));
+        }
+        QVERIFY(QFile::link(u"/dev/zero"_s, dir.path(u"zero.mp3"_s)));
+        hostile.append(dir.path(u"zero.mp3"_s));
+        // Eight gigabytes of zeros (sparse): a parser that finds no frame
+        // would read them all into memory.
+        QFile zeros(dir.path(u"zeros.mp3"_s));
+        QVERIFY(zeros.open(QIODevice::WriteOnly) && zeros.resize(8LL << 30));
+        zeros.close();
+        for (const QString &path : std::as_const(hostile) + QStringList{zeros.fileName()}) {
+            QCOMPARE(ProbeMedia(path).lengthText, u"0"_s);
+            QVERIFY2(
+                !AcceptsFile(path, AlbumType::Music) || path == zeros.fileName(), qPrintable(path));
+        }
+        for (const QString &path : std::as_const(hostile))
+            QCOMPARE(MakePhotoThumbnail(path), StandardPictures::unplayableVideo());
+
+        // A photo declaring 40000x40000 pixels is not decoded at all.
+        QFile source(testMedia("color.jpg"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QByteArray jpeg = source.readAll();
+        const qsizetype sof = jpeg.indexOf("\xff\xc0");
+        QVERIFY(sof > 0);
+        for (const qsizetype at : {sof + 5, sof + 7}) {
+            jpeg[at] = char(40000 >> 8);
+            jpeg[at + 1] = char(40000 & 0xFF);
+        }
+        QFile huge(dir.path(u"huge.jpg"_s));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write(jpeg) == jpeg.size());
+        huge.close();
+        QCOMPARE(ProbeMedia(huge.fileName()).probeKind, u"Image"_s);
+        QCOMPARE(MakePhotoThumbnail(huge.fileName()), StandardPictures::unplayableVideo());
+        QVERIFY(decodePhotoCovering(huge.fileName(), QSize(320, 240)).isNull());
     }
 
     void standardPicturesDiffer()
