@@ -4,6 +4,7 @@
 
 #include "Connector.h"
 #include "DeviceCommand.h"
+#include "DeviceStatusRecord.h"
 #include "IniFile.h"
 #include "SecureChannel.h"
 #include "SysfsDeviceManager.h"
@@ -13,6 +14,8 @@
 #include <QMessageAuthenticationCode>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -100,6 +103,51 @@ private Q_SLOTS:
         QCOMPARE(strip.number("Device1", "Bad", 7), 7L);
         QVERIFY(!strip.value("Nowhere", "Name"));
         QVERIFY(!IniFile::load(p + "-missing").hasSection("Configuration"));
+    }
+
+    void readsProfilesInEveryEncodingAWindowsEditorSaves()
+    {
+        QTemporaryDir dir;
+        const QString text = u"[Configuration]\r\nDeviceNames=Tönet 5;Plä\r\n"_s;
+        const QByteArray utf16
+            = QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        QByteArray utf16be;
+        for (qsizetype i = 0; i + 1 < utf16.size(); i += 2)
+            utf16be += QByteArray() + utf16[i + 1] + utf16[i];
+        const std::pair<const char *, QByteArray> files[] = {
+            {"bom8", "\xEF\xBB\xBF" + text.toUtf8()},
+            {"utf16le", "\xFF\xFE" + utf16},
+            {"utf16be", "\xFE\xFF" + utf16be},
+        };
+        for (const auto &[name, bytes] : files) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            file.close();
+            QCOMPARE(IniFile::load(file.fileName().toStdString())
+                         .value("Configuration", "DeviceNames", "?"),
+                std::string("Tönet 5;Plä"));
+        }
+        // A FIFO would wait for a writer for ever: it reads as no profile.
+        const std::string fifo = dir.filePath(u"fifo.ini"_s).toStdString();
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        QVERIFY(!IniFile::load(fifo).hasSection("Configuration"));
+    }
+
+    void statusFileHoldsNoControlCharacters()
+    {
+        DeviceStatusRecord record;
+        record.deviceCount = 1;
+        record.deviceName[0] = "Evil\n[DeviceDrive]\nDevice1=/etc";
+        record.deviceDrive[0] = "/media/a\rb\tc";
+        const std::string text = record.text();
+        // Three sections still, each on a line of its own.
+        qsizetype sections = 0;
+        for (size_t at = text.find("\n["); at != std::string::npos; at = text.find("\n[", at + 1))
+            ++sections;
+        QCOMPARE(sections, 2);
+        QVERIFY(text.find("Device1=Evil?[DeviceDrive]?Device1=/etc\n") != std::string::npos);
+        QVERIFY(text.find("Device1=/media/a?b?c\n") != std::string::npos);
+        QVERIFY(text.find('\r') == std::string::npos && text.find('\t') == std::string::npos);
     }
 
     void unescapesMountPaths()
