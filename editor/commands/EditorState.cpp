@@ -29,12 +29,14 @@ void EditorState::applyAlbumType(AlbumType type, bool afterSaveQuestion)
     m_commands = ApplyAlbumTypeCommands(type);
     m_pages = ApplyAlbumTypePages(type);
     Q_EMIT changed();
+    Q_EMIT activePageRequested();
 }
 
 void EditorState::showPage(PageLayout::Page page)
 {
     m_pages.activePage = page;
     Q_EMIT changed();
+    Q_EMIT activePageRequested();
 }
 
 CommandAvailability EditorState::enabledCommands() const

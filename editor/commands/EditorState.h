@@ -94,6 +94,9 @@ public:
 
 Q_SIGNALS:
     void changed();
+    // The active page changes only when asked for: applying an album type or
+    // showPage(); other state changes leave the page the user chose.
+    void activePageRequested();
 
 private:
     template <typename F, typename... Args> static void call(const F &hook, Args... args)

@@ -30,8 +30,10 @@ PropertyPages::PropertyPages(
     addTab(transitionPage(), u"   Transition"_s);
     connect(&album, &AlbumDocument::propertiesChanged, this, &PropertyPages::showAlbum);
     connect(&state, &EditorState::changed, this, &PropertyPages::showState);
+    connect(&state, &EditorState::activePageRequested, this, &PropertyPages::showActivePage);
     showAlbum();
     showState();
+    showActivePage();
 }
 
 QWidget *PropertyPages::albumPage()
@@ -139,14 +141,18 @@ void PropertyPages::showAlbum()
         m_music->addTopLevelItem(new QTreeWidgetItem({e.musicFile, e.durationText, e.source}));
 }
 
+void PropertyPages::showActivePage()
+{
+    static const int tabOf[] = {AlbumTab, ImageTab, MusicTab, TransitionTab};
+    setCurrentIndex(tabOf[m_state.pages().activePage]);
+}
+
 void PropertyPages::showState()
 {
     const PageLayout &pages = m_state.pages();
     setTabVisible(AlbumTab, pages.albumPage);
     setTabVisible(MusicTab, pages.backgroundMusicPage);
     setTabVisible(ImageTab, pages.backgroundImagePage);
-    static const int tabOf[] = {AlbumTab, ImageTab, MusicTab, TransitionTab};
-    setCurrentIndex(tabOf[pages.activePage]);
     if (QAbstractButton *choice = m_transitions->button(m_state.transitionChoice()))
         choice->setChecked(true);
 }

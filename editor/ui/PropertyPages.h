@@ -30,6 +30,7 @@ private:
     QWidget *transitionPage();
     void showAlbum();
     void showState();
+    void showActivePage();
 
     AlbumDocument &m_album;
     EditorState &m_state;

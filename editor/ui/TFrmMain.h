@@ -56,6 +56,8 @@ protected:
 
 private:
     using Handler = std::function<void()>;
+    // A menu item for a command not built yet: off, with a hint saying so.
+    QAction *notYet(QMenu *menu, const QString &caption);
     QAction *command(
         QMenu *menu, const QString &caption, const QKeySequence &shortcut, Handler handler);
     void buildMenus();

@@ -3,6 +3,7 @@
 
 #include "../commands/CommandFixture.h"
 #include "ObjectDialogState.h"
+#include "PropertyPages.h"
 #include "TFrmObjProp.h"
 #include "TFrmSelect.h"
 #include "WidgetPrompts.h"
@@ -100,6 +101,23 @@ private Q_SLOTS:
         QTest::mouseClick(buttonNamed(dialog, u"Delete"_s), Qt::LeftButton);
         QCOMPARE(dialog.entryList()->count(), 1);
         QCOMPARE(f.prompts.texts().last(), u"At least there must be one image."_s);
+    }
+
+    void propertyTabsStayWhereTheUserPutThem()
+    {
+        CommandFixture f;
+        PropertyPages pages(f.album, f.state, f.properties);
+        f.newAlbum(0);
+        QCOMPARE(pages.tabText(pages.currentIndex()), u"      Album"_s);
+        pages.setCurrentIndex(3);
+        // A caption, a save or a transition click changes state, not the tab.
+        f.state.setCaption(u"x"_s);
+        f.properties.Image5Click(1);
+        f.state.setSaveCommandsEnabled(false);
+        QCOMPARE(pages.currentIndex(), 3);
+        // Applying an album type picks its page.
+        f.newAlbum(2);
+        QCOMPARE(pages.tabText(pages.currentIndex()), u"     BG Music"_s);
     }
 
     void convertsFiltersAndTexts()

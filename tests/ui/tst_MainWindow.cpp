@@ -169,7 +169,8 @@ private Q_SLOTS:
         QVERIFY(items.contains(u"Save Album(&S)|Ctrl+S"_s));
         QVERIFY(items.contains(u"Export(&E)|"_s));
         QVERIFY(items.contains(u"Delete Album From Device(&D)|"_s));
-        // Device commands only for playlist albums.
+        // The device commands are not built: off in every album type, and
+        // their hint says so.
         QMenu *albumMenu = window.menuBar()->actions().first()->menu();
         window.state().applyAlbumType(AlbumType::Image, false);
         Q_EMIT albumMenu->aboutToShow();
@@ -182,7 +183,8 @@ private Q_SLOTS:
         window.album().setAlbumType(AlbumType::Ppl);
         window.state().applyAlbumType(AlbumType::Ppl, false);
         Q_EMIT albumMenu->aboutToShow();
-        QVERIFY(fromDevice->isEnabled());
+        QVERIFY(!fromDevice->isEnabled());
+        QCOMPARE(fromDevice->toolTip(), u"Not available yet in this version"_s);
         QStringList slides;
         for (const QAction *action : window.menuBar()->actions().at(2)->menu()->actions())
             slides.append(action->text() + u'|' + action->shortcut().toString());
