@@ -35,11 +35,17 @@ QString notAnAlbum(const QString &path)
     return {};
 }
 
-// Reads the album with the reader its extension selects.
+// Reads the album with the reader its extension selects; what it could not
+// find is told as the window tells it.
 bool openAlbum(AlbumDocument &album, const QString &path, const QString &playerRoot)
 {
     album.setAlbumType(*AlbumFiles::typeOfPath(path));
-    return AlbumFiles::read(album, path, playerRoot);
+    const bool read = AlbumFiles::read(album, path, playerRoot);
+    if (read && !album.missingFiles().isEmpty())
+        album.prompts().message(AlbumFiles::missingFilesReport(album.missingFiles()),
+            QString::fromUtf16(Texts::CaptionConfirm), UserPrompts::Buttons::Ok,
+            UserPrompts::Icon::Warning);
+    return read;
 }
 
 // The album type dialog's choice for a type name; -1 for none.
@@ -141,11 +147,13 @@ int runNewCommand(const QStringList &arguments)
     return 0;
 }
 
-int runResaveCommand(const QStringList &arguments, bool exportForm)
+int runResaveCommand(const QStringList &options, bool exportForm)
 {
+    QStringList arguments = options;
+    const bool dropMissing = arguments.removeAll(u"--drop-missing"_s) > 0;
     if (arguments.size() != 2)
-        return fail(exportForm ? u"usage: quillan-tool export-manifest ALBUM OUT"_s
-                               : u"usage: quillan-tool resave ALBUM OUT"_s,
+        return fail(exportForm ? u"usage: quillan-tool export-manifest ALBUM OUT [--drop-missing]"_s
+                               : u"usage: quillan-tool resave ALBUM OUT [--drop-missing]"_s,
             2);
     const QString &in = arguments[0];
     const QString &out = arguments[1];
@@ -157,6 +165,11 @@ int runResaveCommand(const QStringList &arguments, bool exportForm)
     AlbumDocument album(prompts);
     if (!openAlbum(album, in, {}))
         return 1;
+    // Writing what was read would silently drop what could not be found.
+    if (!album.missingFiles().isEmpty() && !dropMissing)
+        return fail(u"not written: "_s + QString::number(album.missingFiles().size())
+            + u" entries of "_s + in
+            + u" could not be found; --drop-missing writes the album without them"_s);
     const auto error
         = exportForm ? AlbumFiles::exportForm(album, out) : AlbumFiles::save(album, out);
     if (error)

@@ -141,6 +141,36 @@ private Q_SLOTS:
         QVERIFY(run.err.contains("cannot write /no/such/dir/a.ppl"));
     }
 
+    void refusesToDropWhatItCouldNotFind()
+    {
+        MediaCopies dir;
+        const QString out = dir.path(u"holes.pvm"_s);
+        const QString moved = dir.copy("grey.jpg", u"moved.jpg"_s);
+        QCOMPARE(
+            runTool({u"new"_s, u"--type"_s, u"image"_s, u"-o"_s, out, dir.copy("color.jpg"), moved})
+                .exitCode,
+            0);
+        QVERIFY(QFile::remove(moved));
+        Run run = runTool({u"dump"_s, out});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonArray messages
+            = QJsonDocument::fromJson(run.out).object()[u"messages"_s].toArray();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].toString().contains(moved));
+
+        const QString again = dir.path(u"again.pvm"_s);
+        run = runTool({u"resave"_s, out, again});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("--drop-missing"));
+        QVERIFY(!QFile::exists(again));
+        QCOMPARE(runTool({u"resave"_s, out, again, u"--drop-missing"_s}).exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(runTool({u"dump"_s, again}).out)
+                     .object()[u"objects"_s]
+                     .toArray()
+                     .size(),
+            1);
+    }
+
     void opensPlaylistsAsFromAPlayer()
     {
         MediaCopies dir;
