@@ -51,21 +51,22 @@ std::optional<QString> write(const AlbumDocument &album, const QString &path, bo
 } // namespace
 
 namespace {
-// "3 entries ... were", "1 entry ... was".
-QString entriesCount(const QStringList &missing, const char16_t *verbs[2])
+// "1 entry", "3 entries".
+QString entries(const QStringList &missing)
 {
-    const bool one = missing.size() == 1;
-    return QString::number(missing.size()) + (one ? u" entry"_s : u" entries"_s)
-        + QString::fromUtf16(verbs[one ? 0 : 1]);
+    return QString::number(missing.size()) + (missing.size() == 1 ? u" entry"_s : u" entries"_s);
+}
+QString wasOrWere(const QStringList &missing)
+{
+    return missing.size() == 1 ? u"was"_s : u"were"_s;
 }
 } // namespace
 
 QString missingFilesReport(const QStringList &missing)
 {
     constexpr qsizetype Shown = 5;
-    const char16_t *verbs[2] = {u" of this album could not be found and was left out:",
-        u" of this album could not be found and were left out:"};
-    QString text = entriesCount(missing, verbs) + u"\r\n"_s;
+    QString text = entries(missing) + u" of this album could not be found and "_s
+        + wasOrWere(missing) + u" left out:\r\n"_s;
     for (qsizetype i = 0; i < std::min(Shown, missing.size()); ++i)
         text += u"\r\n"_s + missing[i];
     if (missing.size() > Shown)
@@ -75,10 +76,9 @@ QString missingFilesReport(const QStringList &missing)
 
 QString saveWithoutMissingQuestion(const QStringList &missing)
 {
-    const char16_t *verbs[2] = {u" of this album was not found when it was opened.",
-        u" of this album were not found when it was opened."};
-    return entriesCount(missing, verbs)
-        + u"\r\nSave the album without them? Its file then no longer lists them."_s;
+    return entries(missing) + u" of this album "_s + wasOrWere(missing)
+        + u" not found when it was opened.\r\nSave the album without them? Its file then no "
+          u"longer lists them."_s;
 }
 
 std::optional<QString> save(const AlbumDocument &album, const QString &path)

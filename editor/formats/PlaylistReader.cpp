@@ -97,8 +97,9 @@ void PlaylistReading::readTiming(
             const double ms = Rounding::parseDecimal(ownText(child), &ok);
             if (ok)
                 seconds = QString::number(Rounding::halfEven(clampedSeconds(ms / 1000.0)));
-        } else
+        } else {
             transition = ownText(child);
+        }
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QSet>
+
 #include "AlbumObject.h"
 #include "AlbumOutline.h"
-
-#include <QSet>
 
 // Pieces both album readers build objects from.
 namespace ReaderObjects {
