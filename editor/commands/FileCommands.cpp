@@ -131,20 +131,35 @@ void FileCommands::OpenAlbummenuClick()
     }
     album.setOpening(true);
     m_ctx.state.stopPlayback();
-    const QStringList chosen = m_ctx.prompts.chooseOpenFiles(
-        FileFilters::albumFilter(album.albumType()), false, QString());
+    const QStringList chosen
+        = m_ctx.prompts.chooseOpenFiles(openFilter(album.albumType()), false, QString());
     if (!chosen.isEmpty()) {
         ResetAlbumProperties(m_ctx);
         album.setCurrentObject(-1);
         album.setOpenedFromPlayer(false);
         UpdateSaveCommands();
+        // The file's extension names its type, whichever filter showed it.
         if (QFileInfo::exists(chosen.first()))
-            OpenAlbumFile(chosen.first());
+            openAs(
+                AlbumFiles::typeOfPath(chosen.first()).value_or(album.albumType()), chosen.first());
         else
             m_ctx.confirm(
                 text(Texts::FileNotExist), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
     }
     album.setOpening(false);
+}
+
+QString FileCommands::openFilter(AlbumType type)
+{
+    return FileFilters::albumFilter(type) + u"All albums (*.pvm *.mum *.ppl)|*.pvm;*.mum;*.ppl|"_s;
+}
+
+bool FileCommands::openAs(AlbumType type, const QString &path)
+{
+    m_ctx.album.setAlbumType(type);
+    m_ctx.state.applyAlbumType(type, false);
+    m_ctx.state.processEvents();
+    return OpenAlbumFile(path);
 }
 
 bool FileCommands::OpenAlbumFile(const QString &path, const QString &playerRoot)

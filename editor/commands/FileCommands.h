@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AlbumType.h"
 #include "CommandContext.h"
 
 // Save, Save As and Open, and the one routine that opens an album file.
@@ -14,6 +15,11 @@ public:
     // Opens the file as the current album; the current album type picks the
     // reader. playerRoot: the player's root when opening from a player.
     bool OpenAlbumFile(const QString &path, const QString &playerRoot = {});
+    // Sets the album type with its commands, pages and label, then opens the
+    // file with OpenAlbumFile: every open from the disk goes through here.
+    bool openAs(AlbumType type, const QString &path);
+    // The Open dialog's filter: the album type's own first, then all albums.
+    static QString openFilter(AlbumType type);
     void UpdateSaveCommands();
     // "Harlowe Lumavine - " and the file name.
     void updateCaption();

@@ -27,13 +27,12 @@ void LifecycleCommands::openCommandLine(const QStringList &arguments)
     for (const auto &[name, type] : albumNames) {
         if (!first.contains(QString::fromUtf16(name), Qt::CaseInsensitive))
             continue;
-        if (!QFileInfo::exists(first))
-            return; // the editor starts without an album
-        m_ctx.album.setAlbumType(type);
-        m_ctx.state.applyAlbumType(type, false);
-        m_ctx.state.processEvents();
-        m_files.OpenAlbumFile(first);
-        return;
+        // No type dialog asks at this start, so Cancel in a later one only
+        // closes it: the editor was started to work on this file.
+        m_ctx.state.typeDialogShown = true;
+        if (QFileInfo::exists(first))
+            m_files.openAs(type, first);
+        return; // a missing file: the editor starts without an album
     }
     m_editing.NewAlnummenuClick();
     m_ctx.state.processEvents();

@@ -107,7 +107,8 @@ private Q_SLOTS:
         f.prompts.saveAnswers = {f.media.path(u"trip.pvm"_s)};
         f.files.SaveAlbummenuClick();
 
-        // A music window reads the manifest and stays a music album.
+        // From a music album, a chosen .pvm opens as an image album with
+        // the image album's commands, pages and label.
         f.properties.Image5Click(2);
         f.prompts.saveAnswers = {f.media.path(u"wipe.pvm"_s)};
         f.files.SaveAsAlbummenuClick();
@@ -124,8 +125,12 @@ private Q_SLOTS:
         f.files.OpenAlbummenuClick();
         QCOMPARE(
             f.prompts.texts(), QStringList{u"There is data in the album. Do you want to save?"_s});
-        QCOMPARE(f.prompts.openRequests.first().filter, u"Album File(*.mum)|*.mum|"_s);
-        QCOMPARE(f.album.albumType(), AlbumType::Music);
+        QCOMPARE(f.prompts.openRequests.first().filter,
+            u"Album File(*.mum)|*.mum|All albums (*.pvm *.mum *.ppl)|*.pvm;*.mum;*.ppl|"_s);
+        QCOMPARE(f.album.albumType(), AlbumType::Image);
+        QVERIFY(f.state.commands().addImage && !f.state.commands().addMusic);
+        QCOMPARE(f.state.typeLabel(), u"Image Album"_s);
+        QCOMPARE(f.state.pages(), ApplyAlbumTypePages(AlbumType::Image));
         QCOMPARE(f.album.objectCount(), 1);
         QCOMPARE(f.album.object(0).kind, ObjectKind::Still);
         QCOMPARE(f.album.properties().title, QString());

@@ -43,6 +43,17 @@ private Q_SLOTS:
         g.lifecycle.openCommandLine({g.media.path(u"gone.ppl"_s)});
         QVERIFY(!g.album.outline().hasRoot());
         QCOMPARE(g.prompts.typeDialogs, 0);
+        // Cancel in the type dialog after such a start keeps the editor.
+        g.editing.NewAlnummenuClick();
+        QCOMPARE(g.prompts.typeDialogs, 1);
+        QVERIFY(!g.state.quitRequested);
+        // Open then gives the album its type's commands (add was off).
+        QVERIFY(!g.state.commands().addImage);
+        g.prompts.openAnswers = {{album}};
+        g.files.OpenAlbummenuClick();
+        QCOMPARE(g.album.objectCount(), 1);
+        QVERIFY(g.state.commands().addImage && g.state.commands().addMovie);
+        QCOMPARE(g.state.typeLabel(), u"Image Album"_s);
 
         // ".pvm" in a folder name is enough to be read as an image album.
         Lifecycle h;
