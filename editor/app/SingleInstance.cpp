@@ -1,53 +1,96 @@
 #include "SingleInstance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 using namespace Qt::Literals::StringLiterals;
 
-SingleInstance::SingleInstance(const QString &key, QObject *parent)
+SingleInstance::SingleInstance(const QString &folder, const QString &name, QObject *parent)
     : QObject(parent)
-    , m_key(key)
-    , m_lock(QDir::temp().filePath(key + u".lock"_s))
+    , m_socket(folder + u'/' + name + u".socket"_s)
+    , m_lock(folder + u'/' + name + u".lock"_s)
 {
     m_lock.setStaleLockTime(0); // only a dead owner's lock is stale
 }
 
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::defaultKey()
+QString SingleInstance::runtimeFolder()
 {
-    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return u"Quillan.exe-"_s + user;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        return runtime;
+    const QString own
+        = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u"/quillan"_s;
+    QDir().mkpath(own);
+    QFile::setPermissions(
+        own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return own;
+}
+
+QString SingleInstance::defaultName()
+{
+#ifdef Q_OS_UNIX
+    return u"Quillan.exe-"_s + QString::number(::getuid());
+#else
+    return u"Quillan.exe-"_s + qEnvironmentVariable("USERNAME");
+#endif
 }
 
 bool SingleInstance::tryBecomePrimary()
 {
     if (!m_lock.tryLock(0))
         return false;
-    QLocalServer::removeServer(m_key); // a socket left by a crashed editor
+    QLocalServer::removeServer(m_socket); // a socket left by a crashed editor
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            Q_EMIT raiseRequested();
+            // The message is whole once the later start hangs up.
+            connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+                receive(socket->readAll());
+                socket->deleteLater();
+            });
         }
     });
     // Without the socket this editor is still the only one; later starts
-    // just cannot raise it.
-    m_server->listen(m_key);
+    // just cannot reach it.
+    m_server->listen(m_socket);
     return true;
 }
 
-bool SingleInstance::notifyPrimary() const
+void SingleInstance::receive(const QByteArray &message)
+{
+    QStringList arguments;
+    // "raise", then one percent-encoded argument a line: a path may hold a
+    // line break.
+    const QList<QByteArray> lines = message.split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (!lines[i].isEmpty())
+            arguments.append(QString::fromUtf8(QByteArray::fromPercentEncoding(lines[i])));
+    }
+    Q_EMIT raiseRequested();
+    if (!arguments.isEmpty())
+        Q_EMIT openRequested(arguments);
+}
+
+bool SingleInstance::notifyPrimary(const QStringList &arguments) const
 {
     QLocalSocket socket;
-    socket.connectToServer(m_key);
+    socket.connectToServer(m_socket);
     if (!socket.waitForConnected(2000))
         return false;
-    socket.write("raise\n");
+    QByteArray message = "raise\n";
+    for (const QString &argument : arguments)
+        message += QFileInfo(argument).absoluteFilePath().toUtf8().toPercentEncoding() + '\n';
+    socket.write(message);
     socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
     return true;

@@ -1,5 +1,5 @@
 // Quillan: the album editor. One editor per user; a second start raises the
-// first and ends without passing its arguments on.
+// first, hands it the files it was given and ends.
 
 #include "EditorSettings.h"
 #include "FileTypeRegistration.h"
@@ -13,9 +13,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillan"));
-    SingleInstance instance(SingleInstance::defaultKey());
+    SingleInstance instance(SingleInstance::runtimeFolder(), SingleInstance::defaultName());
     if (!instance.tryBecomePrimary()) {
-        instance.notifyPrimary();
+        instance.notifyPrimary(QCoreApplication::arguments().mid(1));
         return 0;
     }
 
@@ -25,6 +25,8 @@ int main(int argc, char *argv[])
         window.raise();
         window.activateWindow();
     });
+    QObject::connect(&instance, &SingleInstance::openRequested, &window,
+        [&window](const QStringList &arguments) { window.openFromAnotherStart(arguments); });
     window.companions().LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
     window.setVolume(EditorSettings::readVolume());
     window.showMaximized();

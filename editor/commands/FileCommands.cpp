@@ -121,6 +121,22 @@ void FileCommands::SaveAsAlbummenuClick()
 
 void FileCommands::OpenAlbummenuClick()
 {
+    openWithSaveQuestion([this] {
+        const QStringList chosen
+            = m_ctx.prompts.chooseOpenFiles(openFilter(m_ctx.album.albumType()), false, QString());
+        return chosen.value(0);
+    });
+}
+
+void FileCommands::openFromOutside(const QString &path)
+{
+    if (m_ctx.album.opening())
+        return;
+    openWithSaveQuestion([&path] { return path; });
+}
+
+void FileCommands::openWithSaveQuestion(const std::function<QString()> &choose)
+{
     AlbumDocument &album = m_ctx.album;
     if (album.objectCount() > 0 && album.modified()
         && m_ctx.askYesNo(text(Texts::SaveBeforeQuestion))) {
@@ -131,17 +147,15 @@ void FileCommands::OpenAlbummenuClick()
     }
     album.setOpening(true);
     m_ctx.state.stopPlayback();
-    const QStringList chosen
-        = m_ctx.prompts.chooseOpenFiles(openFilter(album.albumType()), false, QString());
+    const QString chosen = choose();
     if (!chosen.isEmpty()) {
         ResetAlbumProperties(m_ctx);
         album.setCurrentObject(-1);
         album.setOpenedFromPlayer(false);
         UpdateSaveCommands();
         // The file's extension names its type, whichever filter showed it.
-        if (QFileInfo::exists(chosen.first()))
-            openAs(
-                AlbumFiles::typeOfPath(chosen.first()).value_or(album.albumType()), chosen.first());
+        if (QFileInfo::exists(chosen))
+            openAs(AlbumFiles::typeOfPath(chosen).value_or(album.albumType()), chosen);
         else
             m_ctx.confirm(
                 text(Texts::FileNotExist), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);

@@ -3,6 +3,8 @@
 #include "AlbumType.h"
 #include "CommandContext.h"
 
+#include <functional>
+
 // Save, Save As and Open, and the one routine that opens an album file.
 class FileCommands
 {
@@ -12,6 +14,10 @@ public:
     void SaveAlbummenuClick();
     void SaveAsAlbummenuClick();
     void OpenAlbummenuClick();
+    // An album file handed over by a later start of the editor: opened as
+    // Open opens a chosen file, with the save question first. Ignored while
+    // another album is being read.
+    void openFromOutside(const QString &path);
     // Opens the file as the current album; the current album type picks the
     // reader. playerRoot: the player's root when opening from a player.
     bool OpenAlbumFile(const QString &path, const QString &playerRoot = {});
@@ -34,6 +40,8 @@ private:
     // refused; empty when cancelled.
     QString askSaveName();
     void adoptPath(const QString &path);
+    // Open's steps around the choice of the file (empty: nothing opens).
+    void openWithSaveQuestion(const std::function<QString()> &choose);
 
     CommandContext m_ctx;
 };

@@ -1,6 +1,7 @@
 #include "LifecycleCommands.h"
 
 #include "AlbumDocument.h"
+#include "AlbumFiles.h"
 #include "EditingCommands.h"
 #include "EditorState.h"
 #include "FileCommands.h"
@@ -42,6 +43,16 @@ void LifecycleCommands::openCommandLine(const QStringList &arguments)
             m_ctx.state.processEvents();
         }
     }
+}
+
+void LifecycleCommands::openFromAnotherStart(const QStringList &arguments)
+{
+    if (arguments.isEmpty() || m_ctx.album.opening())
+        return;
+    if (AlbumFiles::typeOfPath(arguments.first()))
+        m_files.openFromOutside(arguments.first());
+    else if (m_ctx.album.outline().hasRoot() && !m_ctx.state.playing)
+        m_editing.dropFiles(arguments);
 }
 
 bool LifecycleCommands::FormCloseQuery()

@@ -17,6 +17,10 @@ public:
     // An album file as first argument is opened (the type from its name);
     // anything else starts a new album and adds each accepted file.
     void openCommandLine(const QStringList &arguments);
+    // The arguments of a later start of the editor (a double click in the
+    // file manager while it runs): an album file is opened here, after the
+    // save question; media files are added as if dropped.
+    void openFromAnotherStart(const QStringList &arguments);
     // FormCloseQuery: true when the window may close.
     bool FormCloseQuery();
 

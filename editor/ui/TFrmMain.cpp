@@ -174,6 +174,11 @@ void TFrmMain::startWith(const QStringList &arguments)
     m_lifecycle.openCommandLine(arguments);
 }
 
+void TFrmMain::openFromAnotherStart(const QStringList &arguments)
+{
+    m_lifecycle.openFromAnotherStart(arguments);
+}
+
 int TFrmMain::volume() const
 {
     return m_transport->volume();

@@ -42,6 +42,8 @@ public:
     // Opens what the command line names and points the file browser at the
     // folder of the first file, or at the home folder.
     void startWith(const QStringList &arguments);
+    // What a later start of the editor was given.
+    void openFromAnotherStart(const QStringList &arguments);
     // Files dropped on the window from the desktop.
     void dropFiles(const QStringList &files);
     // The playback volume, 10..10000, as the slider gives it.

@@ -5,11 +5,14 @@
 #include "FileTypeRegistration.h"
 #include "SingleInstance.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -23,6 +26,7 @@ private Q_SLOTS:
         QVERIFY(m_home.isValid());
         qputenv("XDG_CONFIG_HOME", m_home.filePath(u"config"_s).toUtf8());
         qputenv("XDG_DATA_HOME", m_home.filePath(u"data"_s).toUtf8());
+        qputenv("XDG_CACHE_HOME", m_home.filePath(u"cache"_s).toUtf8());
         qputenv("PATH", "/nonexistent"); // no cache tools: only the files are written
     }
 
@@ -44,16 +48,42 @@ private Q_SLOTS:
 
     void allowsOneEditorPerUser()
     {
-        const QString key
-            = u"quillan-test-"_s + QString::number(QCoreApplication::applicationPid());
-        SingleInstance first(key);
+        QTemporaryDir runtime;
+        const QString name = SingleInstance::defaultName();
+        QCOMPARE(name, u"Quillan.exe-"_s + QString::number(::getuid()));
+        SingleInstance first(runtime.path(), name);
         QVERIFY(first.tryBecomePrimary());
+        QVERIFY(QFile::exists(runtime.filePath(name + u".lock"_s)));
         QSignalSpy raised(&first, &SingleInstance::raiseRequested);
-        SingleInstance second(key);
+        QSignalSpy opened(&first, &SingleInstance::openRequested);
+        SingleInstance second(runtime.path(), name);
         QVERIFY(!second.tryBecomePrimary());
         QVERIFY(second.notifyPrimary());
         QVERIFY(raised.wait(2000));
         QCOMPARE(raised.count(), 1);
+        QCOMPARE(opened.count(), 0);
+        // A later start hands over its files, odd names whole.
+        const QString odd = u"/albums/a\nb %41 trip.pvm"_s;
+        QVERIFY(second.notifyPrimary({odd, u"/p/photo.jpg"_s}));
+        QVERIFY(opened.wait(2000));
+        QCOMPARE(opened.first().first().toStringList(), QStringList({odd, u"/p/photo.jpg"_s}));
+    }
+
+    void keepsTheLockInAFolderOfTheUser()
+    {
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+        QCOMPARE(SingleInstance::runtimeFolder(), runtime.path());
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("USER", "someone-else");
+        const QString own = SingleInstance::runtimeFolder();
+        qputenv("XDG_RUNTIME_DIR", saved);
+        // Not the shared temporary folder: the user's own cache.
+        QCOMPARE(own, m_home.filePath(u"cache/quillan"_s));
+        // Group and others: no access at all.
+        QVERIFY(!(QFile::permissions(own) & QFileDevice::Permissions(0x0077)));
+        QVERIFY(!SingleInstance::defaultName().contains(u"someone-else"_s));
     }
 
     void registersTheAlbumTypes()

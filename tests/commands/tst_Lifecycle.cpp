@@ -21,6 +21,39 @@ class TestLifecycle : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void opensWhatALaterStartWasGiven()
+    {
+        Lifecycle made;
+        made.newAlbum(2);
+        made.add(&EditingCommands::ImageMenuClick, {made.media.copy("color.jpg")});
+        const QString playlist = made.media.path(u"show.ppl"_s);
+        QVERIFY(!AlbumFiles::save(made.album, playlist));
+
+        Lifecycle f;
+        f.newAlbum(0);
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("grey.jpg")});
+        // While another album is read, nothing is taken.
+        f.album.setOpening(true);
+        f.lifecycle.openFromAnotherStart({playlist});
+        QCOMPARE(f.album.albumType(), AlbumType::Image);
+        f.album.setOpening(false);
+
+        f.prompts.answers = {UserPrompts::Answer::No};
+        f.lifecycle.openFromAnotherStart({playlist});
+        QCOMPARE(
+            f.prompts.texts(), QStringList{u"There is data in the album. Do you want to save?"_s});
+        QCOMPARE(f.album.albumType(), AlbumType::Ppl);
+        QCOMPARE(f.album.filePath(), playlist);
+        QCOMPARE(f.album.objectCount(), 1);
+        QVERIFY(f.state.commands().deviceCommands);
+
+        // Media files are added as if dropped: what the album takes.
+        f.lifecycle.openFromAnotherStart(
+            {f.media.copy("color.jpg", u"b.jpg"_s), f.media.copy("mono8.wav")});
+        QCOMPARE(f.album.objectCount(), 2);
+        QCOMPARE(f.album.object(1).mainFile, f.media.path(u"b.jpg"_s));
+    }
+
     void opensAnAlbumNamedOnTheCommandLine()
     {
         Lifecycle made;
