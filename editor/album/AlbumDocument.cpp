@@ -425,7 +425,7 @@ void AlbumDocument::clearTotals()
     Q_EMIT totalsChanged();
 }
 
-bool AlbumDocument::DumpOutline(const QString &path) const
+std::optional<QString> AlbumDocument::DumpOutline(const QString &path) const
 {
-    return !writeWholeFile(path, outlineDumpText().toUtf8());
+    return writeWholeFile(path, outlineDumpText().toUtf8());
 }

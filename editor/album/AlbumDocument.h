@@ -4,6 +4,7 @@
 #include "AlbumOutline.h"
 #include "AlbumType.h"
 
+#include <optional>
 #include <vector>
 
 #include <QObject>
@@ -119,7 +120,8 @@ public:
     void ApplyAlbumTransition();
 
     UserPrompts &prompts() const { return m_prompts; }
-    bool DumpOutline(const QString &path) const;
+    // Writes the outline dump; the reason when it could not be written.
+    std::optional<QString> DumpOutline(const QString &path) const;
 
 Q_SIGNALS:
     void objectInserted(int index);

@@ -8,7 +8,9 @@
 #include "MediaClass.h"
 #include "Texts.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -161,6 +163,29 @@ void FileCommands::openWithSaveQuestion(const std::function<QString()> &choose)
                 text(Texts::FileNotExist), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
     }
     album.setOpening(false);
+}
+
+QString FileCommands::outlineDumpPath() const
+{
+    const AlbumDocument &album = m_ctx.album;
+    const QString base = album.filePath().isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/'
+            + album.fileName()
+        : album.filePath();
+    return base + u"-Altreeview.txt"_s;
+}
+
+void FileCommands::dumpOutline()
+{
+    const QString path = outlineDumpPath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (const auto error = m_ctx.album.DumpOutline(path))
+        m_ctx.confirm(u"The album outline could not be written to"_s + text(Texts::TwoLineBreaks)
+                + path + text(Texts::TwoLineBreaks) + *error,
+            UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+    else
+        m_ctx.confirm(u"The album outline was written to"_s + text(Texts::TwoLineBreaks) + path,
+            UserPrompts::Buttons::Ok, UserPrompts::Icon::Information);
 }
 
 QString FileCommands::openFilter(AlbumType type)

@@ -27,6 +27,10 @@ public:
     // The Open dialog's filter: the album type's own first, then all albums.
     static QString openFilter(AlbumType type);
     void UpdateSaveCommands();
+    // Ctrl+F12: the outline dump beside the album file, or in the user's
+    // documents folder while the album has none; a message says where.
+    void dumpOutline();
+    QString outlineDumpPath() const;
     // "Harlowe Lumavine - " and the file name.
     void updateCaption();
 

@@ -250,7 +250,7 @@ void TFrmMain::buildMenus()
     notYet(slide, u"Slide From Current(&C)"_s)->setShortcut(Qt::Key_F7);
 
     QMenu *help = menuBar()->addMenu(u"Help(&H)"_s);
-    command(help, u"Help(&H)"_s, Qt::Key_F1, [this] { m_help.HelpMenuClick(); });
+    command(help, u"Help(&H)"_s, Qt::Key_F1, [this] { m_help.HelpMenuClick(m_prompts); });
 
     m_objectMenu = new QMenu(this);
     QAction *appendImage = command(
@@ -280,7 +280,7 @@ void TFrmMain::buildMenus()
     auto *dump = new QAction(this);
     dump->setShortcut(QKeySequence(u"Ctrl+F12"_s));
     connect(dump, &QAction::triggered, this,
-        [this] { m_album.DumpOutline(m_album.filePath() + u"-Altreeview.txt"_s); });
+        [this] { m_files.dumpOutline(); });
     addAction(dump);
 }
 

@@ -1,5 +1,6 @@
 #include "VoxHelp.h"
 
+#include <cerrno>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -30,10 +31,16 @@ extern "C" void ShowHelp(int32_t, const char *topic)
     const std::string page = localPage(topic);
     if (access(page.c_str(), R_OK) != 0)
         return;
-    // A child that starts the browser and ends, so nothing waits on the browser.
+    // A child that starts the opener and ends at once, reaped here: the
+    // opener is then nobody's child to wait for, and no zombie is left.
     char *const argv[]
         = {const_cast<char *>("xdg-open"), const_cast<char *>(page.c_str()), nullptr};
-    pid_t child = 0;
-    if (posix_spawnp(&child, "xdg-open", nullptr, nullptr, argv, environ) == 0)
-        waitpid(child, nullptr, WNOHANG);
+    const pid_t child = fork();
+    if (child == 0) {
+        pid_t opener = 0;
+        _exit(posix_spawnp(&opener, "xdg-open", nullptr, nullptr, argv, environ) == 0 ? 0 : 127);
+    }
+    if (child > 0) {
+        while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) { }
+    }
 }

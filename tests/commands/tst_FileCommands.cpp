@@ -3,7 +3,10 @@
 
 #include "CommandFixture.h"
 
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -209,6 +212,38 @@ private Q_SLOTS:
         f.prompts.clear();
         f.files.SaveAlbummenuClick();
         QCOMPARE(f.prompts.texts(), QStringList());
+    }
+
+    void writesTheOutlineDumpWhereItSays()
+    {
+        CommandFixture f;
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toUtf8());
+        f.newAlbum(0);
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg")});
+        // Unsaved: the documents folder, never the current directory.
+        const QString documents
+            = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(documents.startsWith(home.path()));
+        f.files.dumpOutline();
+        const QString unsaved = documents + u"/NoName-Altreeview.txt"_s;
+        QVERIFY(contents(unsaved).startsWith("New album"));
+        QCOMPARE(f.prompts.texts().last(), u"The album outline was written to\r\n\r\n"_s + unsaved);
+        QVERIFY(!QFile::exists(u"-Altreeview.txt"_s));
+
+        f.prompts.saveAnswers = {f.media.path(u"trip.pvm"_s)};
+        f.files.SaveAlbummenuClick();
+        f.files.dumpOutline();
+        QVERIFY(QFile::exists(f.media.path(u"trip.pvm-Altreeview.txt"_s)));
+
+        // A folder where the dump should go: the reason is named.
+        QVERIFY(QFile::remove(f.media.path(u"trip.pvm-Altreeview.txt"_s)));
+        QVERIFY(QDir().mkpath(f.media.path(u"trip.pvm-Altreeview.txt"_s)));
+        f.files.dumpOutline();
+        QVERIFY(f.prompts.texts().last().startsWith(
+            u"The album outline could not be written to\r\n\r\n"_s
+            + f.media.path(u"trip.pvm-Altreeview.txt"_s) + u"\r\n\r\n"_s));
+        QCOMPARE(f.prompts.shown.last().icon, UserPrompts::Icon::Error);
     }
 
     void aModifiedPlayerAlbumIsExportedBeforeOpening()

@@ -2,12 +2,16 @@
 // the local page it hands to the desktop's browser.
 
 #include "HelpLibrary.h"
+#include "ScriptedPrompts.h"
 #include "TestMedia.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <sys/wait.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -34,12 +38,33 @@ private Q_SLOTS:
         HelpLibrary help(programFolder());
         QCOMPARE(help.topic(),
             u"mk:@MSITStore:"_s + programFolder() + u"Help\\Lumahelp.chm::/Quillan/index.htm"_s);
-        help.HelpMenuClick();
+        ScriptedPrompts prompts;
+        help.HelpMenuClick(prompts);
+        QCOMPARE(prompts.texts(), QStringList());
         QTRY_VERIFY(QFile::exists(opened));
+        // Nothing is left to reap: no zombie per press.
+        QCOMPARE(::waitpid(-1, nullptr, WNOHANG), -1);
+        QCOMPARE(errno, ECHILD);
         QFile result(opened);
         QVERIFY(result.open(QIODevice::ReadOnly));
         QCOMPARE(
             QString::fromUtf8(result.readAll()), programFolder() + u"Help/Quillan/index.htm"_s);
+    }
+
+    void saysWhyTheGuideCannotBeShown()
+    {
+        ScriptedPrompts prompts;
+        qputenv("PATH", "/nonexistent");
+        HelpLibrary(programFolder()).HelpMenuClick(prompts);
+        QCOMPARE(prompts.texts(),
+            QStringList{u"The guide could not be opened:\r\n\r\n"_s + programFolder()
+                + u"Help/Quillan/index.htm\r\n\r\nNo program to open web pages (xdg-open) "
+                  "was found."_s});
+        QTemporaryDir empty;
+        HelpLibrary(empty.path() + u'/').HelpMenuClick(prompts);
+        QVERIFY(prompts.texts().last().startsWith(
+            u"The guide could not be opened:\r\n\r\n"_s + empty.path()));
+        QVERIFY(prompts.texts().last().endsWith(u"The page does not exist or cannot be read."_s));
     }
 };
 
