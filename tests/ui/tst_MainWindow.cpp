@@ -80,9 +80,17 @@ private Q_SLOTS:
         QVERIFY(actions[1]->isEnabled());
         objectMenu->hide();
 
-        // Ctrl+F12 writes the outline next to the album.
+        // Ctrl+F12 writes the outline next to the album and says so.
+        QString told;
+        QTimer::singleShot(0, [&told] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->accept();
+            }
+        });
         QTest::keyClick(&window, Qt::Key_F12, Qt::ControlModifier);
         QVERIFY(QFile::exists(file + u"-Altreeview.txt"_s));
+        QCOMPARE(told, u"The album outline was written to\n\n"_s + file + u"-Altreeview.txt"_s);
     }
 
     void timelineRowsFollowTheScale()
