@@ -77,7 +77,7 @@ void ThumbnailStrip::paintPanel(QPainter &p, int index) const
     p.fillRect(title, winColor(WinColors::TitleBar));
     p.setPen(Qt::black);
     p.drawText(title.adjusted(34, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, o.durationCaption);
-    const QRect number(title.left() + 1, title.top() + 1, 30, 16);
+    const QRect number = numberBoxRect(cell);
     p.fillRect(number, winColor(WinColors::NumberBox));
     p.setPen(Qt::white);
     p.drawText(number, Qt::AlignCenter, QString::number(index + 1));
@@ -102,6 +102,11 @@ void ThumbnailStrip::paintPanel(QPainter &p, int index) const
         bar(1, o.audioCaption, WinColors::LightBlue);
     p.setPen(selected ? QPen(navy, 2) : QPen(palette().mid().color()));
     p.drawRect(cell.adjusted(0, 0, -1, -1));
+}
+
+QRect ThumbnailStrip::numberBoxRect(const QRect &cell)
+{
+    return {cell.left() + 1, cell.top() + 1, 30, 16};
 }
 
 QRect ThumbnailStrip::transitionIconRect(const QRect &cell)
@@ -160,7 +165,10 @@ void ThumbnailStrip::mousePressEvent(QMouseEvent *event)
         Q_EMIT transitionClicked(index);
         return;
     }
-    if (event->position().y() < panel.top() + BarHeight) {
+    // The number box sits in the title bar but is a part of the panel: it
+    // selects, only the rest of the bar opens the property dialog.
+    const QPoint at = event->position().toPoint();
+    if (at.y() < panel.top() + BarHeight && !numberBoxRect(panel).contains(at)) {
         Q_EMIT titleClicked(index);
         return;
     }

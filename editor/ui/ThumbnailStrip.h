@@ -50,6 +50,7 @@ protected:
 private:
     void relayout();
     void paintPanel(QPainter &painter, int index) const;
+    static QRect numberBoxRect(const QRect &cell);
     static QRect transitionIconRect(const QRect &cell);
     static void paintTransitionIcon(QPainter &p, const QRect &r, const QString &transition);
 

@@ -93,6 +93,27 @@ private Q_SLOTS:
         QCOMPARE(told, u"The album outline was written to\n\n"_s + file + u"-Altreeview.txt"_s);
     }
 
+    void theNumberBoxSelectsAndTheTitleBarOpensTheDialog()
+    {
+        MediaCopies media;
+        ScriptedPrompts prompts;
+        AlbumDocument album(prompts);
+        album.ClearAlbum(u"New album"_s);
+        album.AddMediaFile(media.copy("color.jpg"), false, AlbumDocument::RootTarget);
+        ThumbnailStrip strip(album);
+        strip.resize(400, 200);
+        strip.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&strip));
+        QSignalSpy titles(&strip, &ThumbnailStrip::titleClicked);
+        QSignalSpy objects(&strip, &ThumbnailStrip::objectClicked);
+        const QRect panel = strip.panelRect(0);
+        QTest::mouseClick(strip.viewport(), Qt::LeftButton, {}, panel.topLeft() + QPoint(10, 8));
+        QCOMPARE(titles.count(), 0);
+        QCOMPARE(objects.count(), 1);
+        QTest::mouseClick(strip.viewport(), Qt::LeftButton, {}, panel.topLeft() + QPoint(60, 8));
+        QCOMPARE(titles.count(), 1);
+    }
+
     void timelineRowsFollowTheScale()
     {
         MediaCopies media;
