@@ -45,9 +45,11 @@ FileBrowserPane::FileBrowserPane(QWidget *parent)
     bar->addWidget(m_address, 1);
     auto *up = new QToolButton(this);
     up->setText(u"Up"_s);
+    up->setToolTip(u"Up"_s);
     bar->addWidget(up);
     auto *view = new QToolButton(this);
     view->setText(u"View"_s);
+    view->setToolTip(u"View Style"_s);
     view->setPopupMode(QToolButton::MenuButtonPopup);
     auto *styles = new QMenu(view);
     m_styles = new QActionGroup(this);

@@ -104,6 +104,11 @@ QWidget *PropertyPages::imagePage()
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(remove);
+    // Choosing a background colour is not built yet.
+    auto *select = new QPushButton(u"Select"_s, page);
+    select->setEnabled(false);
+    select->setToolTip(u"Not available yet in this version"_s);
+    buttons->addWidget(select);
     buttons->addStretch();
     form->addRow(u"BG Image"_s, m_image);
     form->addRow(buttons);

@@ -65,19 +65,17 @@ TFrmMain::TFrmMain(QWidget *parent)
     m_transport = new TransportBar(this);
     connect(m_transport, &TransportBar::pressed, this,
         [this](TransportBar::Button b) { transportPressed(b); });
+    previewLayout->addWidget(new QLabel(u"Album Editor"_s, this));
     previewLayout->addWidget(m_typeLabel);
     previewLayout->addWidget(m_preview, 1);
     previewLayout->addWidget(m_transport);
     top->addWidget(previewBox);
     top->addWidget(pages);
     m_timeline = new TimelineView(m_album, this);
-    auto *scale = new QComboBox(this);
-    scale->addItems(TimeScale::itemTexts());
-    connect(scale, &QComboBox::activated, m_timeline, &TimelineView::setScale);
     auto *timelineBox = new QWidget(this);
     auto *timelineLayout = new QHBoxLayout(timelineBox);
     timelineLayout->setContentsMargins(0, 0, 0, 0);
-    timelineLayout->addWidget(scale, 0, Qt::AlignTop);
+    timelineLayout->addWidget(buildTimelineLabels(), 0, Qt::AlignTop);
     timelineLayout->addWidget(m_timeline, 1);
     auto *main = new QSplitter(Qt::Vertical, this);
     main->addWidget(top);
@@ -111,6 +109,23 @@ TFrmMain::TFrmMain(QWidget *parent)
     m_state.setCaption(QString::fromUtf16(Texts::WindowCaptionPrefix) + m_album.fileName());
 }
 
+QWidget *TFrmMain::buildTimelineLabels()
+{
+    auto *box = new QWidget(this);
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(new QLabel(u"Time Unit"_s, box));
+    auto *scale = new QComboBox(box);
+    scale->setToolTip(u"Time Unit"_s);
+    scale->addItems(TimeScale::itemTexts());
+    connect(scale, &QComboBox::activated, m_timeline, &TimelineView::setScale);
+    column->addWidget(scale);
+    column->addWidget(new QLabel(u"Image"_s, box));
+    m_audioLane = new QLabel(u"Audio"_s, box);
+    column->addWidget(m_audioLane);
+    return box;
+}
+
 QWidget *TFrmMain::buildStripBox()
 {
     auto *box = new QWidget(this);
@@ -129,7 +144,12 @@ QWidget *TFrmMain::buildStripBox()
     column->addLayout(sizeRow);
     // At least one row of full-size panels and its margins.
     m_strip->setMinimumHeight(ThumbnailGrid(100).cellHeight() + 12);
-    column->addWidget(m_strip, 1);
+    auto *stripRow = new QHBoxLayout;
+    m_rowLabel = new QLabel(box);
+    m_rowLabel->setAlignment(Qt::AlignCenter);
+    stripRow->addWidget(m_rowLabel);
+    stripRow->addWidget(m_strip, 1);
+    column->addLayout(stripRow, 1);
     // The grid changes only while there are objects to place.
     connect(m_thumbSize, &QSlider::valueChanged, this, [this](int percent) {
         if (m_album.objectCount() == 0)
@@ -199,6 +219,14 @@ QAction *TFrmMain::command(
     return action;
 }
 
+void TFrmMain::showsDel(QAction *action)
+{
+    // The menus show Del; the key itself is the window's, which leaves it
+    // to a text field that has the focus.
+    action->setShortcut(Qt::Key_Delete);
+    action->setShortcutContext(Qt::WidgetShortcut);
+}
+
 QAction *TFrmMain::notYet(QMenu *menu, const QString &caption)
 {
     QAction *action = menu->addAction(caption);
@@ -240,7 +268,7 @@ void TFrmMain::buildMenus()
     command(edit, u"Add Music(&M)"_s, Qt::Key_F4, [this] { m_editing.audiomenuClick(); });
     command(edit, u"Add Album(&A)"_s, Qt::Key_F5, [this] { m_editing.albumAddClick(); });
     edit->addSeparator();
-    command(edit, u"Delete(&D)"_s, {}, [this] { m_editing.DelMenuClick(); });
+    showsDel(command(edit, u"Delete(&D)"_s, {}, [this] { m_editing.DelMenuClick(); }));
     command(edit, u"Delete All List(&L)"_s, {}, [this] { m_editing.mnuDeleteListAllClick(); });
 
     // The slideshow is not built yet.
@@ -259,6 +287,7 @@ void TFrmMain::buildMenus()
         m_objectMenu, u"Append Audio(&A)"_s, Qt::Key_F9, [this] { m_editing.AddAudioClick(); });
     m_objectMenu->addSeparator();
     QAction *remove = m_objectMenu->addAction(u"Delete(&D)"_s);
+    showsDel(remove);
     connect(remove, &QAction::triggered, this, [this] { m_editing.DelMenuClick(); });
     m_objectMenu->addSeparator();
     QAction *property = command(
@@ -279,8 +308,7 @@ void TFrmMain::buildMenus()
     });
     auto *dump = new QAction(this);
     dump->setShortcut(QKeySequence(u"Ctrl+F12"_s));
-    connect(dump, &QAction::triggered, this,
-        [this] { m_files.dumpOutline(); });
+    connect(dump, &QAction::triggered, this, [this] { m_files.dumpOutline(); });
     addAction(dump);
 }
 
@@ -366,6 +394,8 @@ void TFrmMain::bindState()
     connect(&m_state, &EditorState::changed, this, [this] {
         setWindowTitle(m_state.caption());
         m_typeLabel->setText(m_state.typeLabel());
+        m_rowLabel->setText(m_state.pages().rowLabel);
+        m_audioLane->setVisible(m_state.pages().audioLaneLabel);
         m_browser->setMask(m_state.browserMask());
         const CommandAvailability c = m_state.enabledCommands();
         m_actions.value(u"Add Movie(&V)"_s)->setEnabled(c.addMovie);

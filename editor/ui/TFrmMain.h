@@ -60,6 +60,8 @@ private:
     using Handler = std::function<void()>;
     // A menu item for a command not built yet: off, with a hint saying so.
     QAction *notYet(QMenu *menu, const QString &caption);
+    static void showsDel(QAction *action);
+    QWidget *buildTimelineLabels();
     QAction *command(
         QMenu *menu, const QString &caption, const QKeySequence &shortcut, Handler handler);
     void buildMenus();
@@ -96,6 +98,8 @@ private:
     QLabel *m_percent = nullptr;
     QLabel *m_preview = nullptr;
     QLabel *m_typeLabel = nullptr;
+    QLabel *m_rowLabel = nullptr;
+    QLabel *m_audioLane = nullptr;
     // Status panels counted from 0: 1 total time, 2 background music,
     // 4 the current object or the reading progress.
     QLabel *m_panels[5] = {};

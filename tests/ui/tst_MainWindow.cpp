@@ -183,6 +183,50 @@ private Q_SLOTS:
         QCOMPARE(f.album.properties().albumTransition, u"HORIZONTALWIPE"_s);
     }
 
+    void showsTheTextsOfTheWindow()
+    {
+        TFrmMain window;
+        window.state().applyAlbumType(AlbumType::Image, false);
+        const auto labelTexts = [&window] {
+            QStringList texts;
+            for (const QLabel *label : window.findChildren<QLabel *>()) {
+                if (!label->isHidden())
+                    texts.append(label->text());
+            }
+            return texts;
+        };
+        QStringList texts = labelTexts();
+        for (const QString &text : {u"Album Editor"_s, u"Time Unit"_s, u"Image"_s, u"Audio"_s,
+                 u"Image\r\n/\r\nAudio"_s, u"Thumbnail Size"_s, u"Path"_s})
+            QVERIFY2(texts.contains(text), qPrintable(text));
+        QStringList hints;
+        for (const QWidget *w : window.findChildren<QWidget *>())
+            hints.append(w->toolTip());
+        for (const QString &hint : {u"Up"_s, u"View Style"_s, u"Time Unit"_s})
+            QVERIFY2(hints.contains(hint), qPrintable(hint));
+        QPushButton *select = nullptr;
+        for (QPushButton *b : window.findChildren<QPushButton *>()) {
+            if (b->text() == u"Select"_s)
+                select = b;
+        }
+        QVERIFY(select && !select->isEnabled());
+        int deletes = 0;
+        for (const QAction *a : window.findChildren<QAction *>()) {
+            if (a->text() == u"Delete(&D)"_s) {
+                QCOMPARE(a->shortcut(), QKeySequence(Qt::Key_Delete));
+                ++deletes;
+            }
+        }
+        QCOMPARE(deletes, 2);
+
+        // A playlist album: one row label, no audio lane.
+        window.state().applyAlbumType(AlbumType::Ppl, false);
+        texts = labelTexts();
+        QVERIFY(!texts.contains(u"Image\r\n/\r\nAudio"_s));
+        QVERIFY(!texts.contains(u"Audio"_s));
+        QCOMPARE(texts.count(u"Image"_s), 2);
+    }
+
     void hasTheMenusOfTheWindow()
     {
         TFrmMain window;
