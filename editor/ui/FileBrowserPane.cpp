@@ -193,6 +193,10 @@ void FileBrowserPane::setViewStyle(ViewStyle style)
         break;
     }
     m_list->setMovement(QListView::Static);
+    // A static list (and every change of view mode) turns dragging off;
+    // files are dragged out of every view style onto the album.
+    m_list->setDragEnabled(true);
+    m_list->setDragDropMode(QAbstractItemView::DragOnly);
     m_views->setCurrentWidget(listView());
     m_styles->actions().at(int(style))->setChecked(true);
 }

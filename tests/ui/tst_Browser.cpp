@@ -11,6 +11,7 @@
 #include <QAbstractItemView>
 #include <QDir>
 #include <QLabel>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
@@ -133,6 +134,16 @@ private Q_SLOTS:
         QCOMPARE(pane.folder(), QFileInfo(photo).absolutePath());
         pane.sbViewClick();
         QCOMPARE(pane.viewStyle(), ViewStyle::LargeIcon);
+        // Files drag out of every view style (a static list turns it off).
+        for (const ViewStyle style :
+            {ViewStyle::LargeIcon, ViewStyle::SmallIcon, ViewStyle::List, ViewStyle::Detail}) {
+            pane.setViewStyle(style);
+            QVERIFY(pane.listView()->dragEnabled());
+            QCOMPARE(pane.listView()->dragDropMode(), QAbstractItemView::DragOnly);
+        }
+        const QMimeData *dragged = pane.model().mimeData({pane.model().index(photo)});
+        QCOMPARE(dragged->urls(), QList<QUrl>{QUrl::fromLocalFile(photo)});
+        delete dragged;
         pane.navigate(u"/"_s);
         pane.sbUpClick();
         QCOMPARE(pane.folder(), u"/"_s);
