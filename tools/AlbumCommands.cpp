@@ -77,6 +77,30 @@ int runDumpCommand(const QStringList &arguments)
     return read ? 0 : 1;
 }
 
+namespace {
+
+// A transition name the album knows: it holds one of the three names.
+bool knownTransition(const QString &name)
+{
+    for (int choice = 0; choice < 3; ++choice) {
+        if (name.contains(Transitions::nameOfChoice(choice), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+// Why the file cannot go into an album of the type; empty when it can.
+QString refusal(const QString &file, AlbumType type)
+{
+    if (!QFileInfo::exists(file))
+        return u"missing: "_s + file;
+    if (!AcceptsFile(file, type))
+        return u"not accepted by this album type: "_s + file;
+    return {};
+}
+
+} // namespace
+
 int runNewCommand(const QStringList &arguments)
 {
     int choice = -1;
@@ -87,6 +111,7 @@ int runNewCommand(const QStringList &arguments)
     QString description;
     QStringList files;
     QStringList music;
+    bool keepGoing = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -104,6 +129,8 @@ int runNewCommand(const QStringList &arguments)
             music.append(QFileInfo(arguments[++i]).absoluteFilePath());
         else if (a == u"-o" && hasValue)
             out = arguments[++i];
+        else if (a == u"--keep-going")
+            keepGoing = true;
         else if (a.startsWith(u"--"))
             return fail(u"unknown option "_s + a, 2);
         else
@@ -111,8 +138,31 @@ int runNewCommand(const QStringList &arguments)
     }
     if (choice < 0 || out.isEmpty())
         return fail(u"usage: quillan-tool new --type image|music|ppl [--title T] [--creator C] "
-                    "[--description D] [--transition NAME] [--bg-music FILE]... -o OUT FILE..."_s,
+                    "[--description D] [--transition NAME] [--bg-music FILE]... [--keep-going] "
+                    "-o OUT FILE..."_s,
             2);
+    if (!transition.isEmpty() && !knownTransition(transition))
+        return fail(u"unknown transition "_s + transition
+                + u" (ALPHABLEND, HORIZONTALWIPE or VERTICALWIPE)"_s,
+            2);
+    const AlbumType type = choice == 1 ? AlbumType::Music
+        : choice == 2                  ? AlbumType::Ppl
+                                       : AlbumType::Image;
+    if (AlbumFiles::typeOfPath(out) != type)
+        return fail(
+            u"the output must end in "_s + FileFilters::albumExtension(type) + u": "_s + out, 2);
+    // Refused inputs end the run before anything is written, unless the
+    // caller asked to skip them.
+    QStringList accepted;
+    for (const QString &file : std::as_const(files)) {
+        const QString why = refusal(file, type);
+        if (why.isEmpty())
+            accepted.append(file);
+        else if (keepGoing)
+            printText(stderr, u"quillan-tool: skipped ("_s + why + u")\n"_s);
+        else
+            return fail(why);
+    }
     // The album is made as the window makes it: New album, then each file
     // as a dropped file with the completeness check, then the album pages.
     ConsolePrompts prompts(true, choice);
@@ -123,16 +173,16 @@ int runNewCommand(const QStringList &arguments)
     EditingCommands editing(context, fileCommands);
     PropertyCommands properties(context);
     editing.NewAlnummenuClick();
-    for (const QString &file : std::as_const(files)) {
-        if (!AcceptsFile(file, album.albumType())) {
-            printText(stderr,
-                u"quillan-tool: skipped (not accepted by this album type): "_s + file + u'\n');
-            continue;
-        }
+    for (const QString &file : std::as_const(accepted)) {
+        const int before = album.objectCount();
         album.AddMediaFile(file, false, AlbumDocument::RootTarget);
         album.CheckLastObject();
+        if (album.objectCount() == before && !keepGoing)
+            return fail(u"refused: "_s + file);
     }
     properties.addBackgroundMusicFiles(music);
+    if (album.properties().backgroundMusic.size() < size_t(music.size()) && !keepGoing)
+        return fail(u"a background track was refused"_s);
     if (!transition.isEmpty()) {
         album.SelectTransitionByName(transition);
         album.ApplyAlbumTransition();

@@ -40,10 +40,15 @@ int runProbeCommand(const QStringList &arguments)
                 {u"probeKind"_s, probe.probeKind}, {u"description"_s, probe.description}});
             continue;
         }
-        printText(stdout,
-            file + u"\n  class: "_s + mediaClass + u"\n  lengthText: "_s + probe.lengthText
-                + u"\n  duration: "_s + duration + u"\n  probeKind: "_s + probe.probeKind
-                + u"\n  description: "_s + probe.description + u'\n');
+        // "name: kind, duration, details of each stream".
+        QStringList parts{probe.probeKind.isEmpty() ? u"unknown"_s : probe.probeKind, duration};
+        for (const QString &stream : probe.description.split(u"-: "_s, Qt::SkipEmptyParts)) {
+            QString detail = stream;
+            if (detail.startsWith(u": "_s))
+                detail.remove(0, 2);
+            parts.append(detail);
+        }
+        printText(stdout, file + u": "_s + parts.join(u", "_s) + u'\n');
     }
     if (json)
         printText(

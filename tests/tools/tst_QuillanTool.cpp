@@ -63,9 +63,7 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains("/no/such.wav"));
         QCOMPARE(QString::fromUtf8(run.out),
-            testMedia("mono8.wav")
-                + u"\n  class: 4\n  lengthText: 2\n  duration: 00:00:02\n"
-                  "  probeKind: Audio\n  description: : 44100 Hz,8 Bits, 1 Ch\n"_s);
+            testMedia("mono8.wav") + u": Audio, 00:00:02, 44100 Hz,8 Bits, 1 Ch\n"_s);
     }
 
     void buildsDumpsAndResavesAlbums()
@@ -73,13 +71,13 @@ private Q_SLOTS:
         MediaCopies dir;
         const QString out = dir.path(u"made.pvm"_s);
         Run run = runTool({u"new"_s, u"--type"_s, u"image"_s, u"--title"_s, u"A & B"_s,
-            u"--transition"_s, u"verticalwipe"_s, u"--bg-music"_s, dir.copy("tagged.mp3"), u"-o"_s,
-            out, dir.copy("color.jpg"), dir.copy("clip.avi"), dir.copy("empty.jpg"),
-            dir.copy("mono8.wav")});
+            u"--transition"_s, u"verticalwipe"_s, u"--keep-going"_s, u"--bg-music"_s,
+            dir.copy("tagged.mp3"), u"-o"_s, out, dir.copy("color.jpg"), dir.copy("clip.avi"),
+            dir.copy("empty.jpg"), dir.copy("mono8.wav")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.contains("Confirm: This file is DRM file or has any problem."));
         const QByteArray skipped
-            = "not accepted by this album type): " + dir.path(u"mono8.wav"_s).toUtf8();
+            = "skipped (not accepted by this album type: " + dir.path(u"mono8.wav"_s).toUtf8();
         QVERIFY(run.err.contains(skipped));
 
         run = runTool({u"dump"_s, out});
@@ -139,6 +137,48 @@ private Q_SLOTS:
             dir.copy("color.jpg")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.err.contains("cannot write /no/such/dir/a.ppl"));
+    }
+
+    void endsWithAStatusAScriptCanTrust()
+    {
+        MediaCopies dir;
+        const QString photo = dir.copy("color.jpg");
+        const QString out = dir.path(u"a.pvm"_s);
+        const auto newAlbum = [&](const QStringList &more) {
+            return runTool(QStringList{u"new"_s, u"--type"_s, u"image"_s, u"-o"_s, out} + more);
+        };
+        Run run = newAlbum({photo, dir.path(u"gone.jpg"_s)});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains(
+            QByteArray(QByteArray("missing: ") + dir.path(u"gone.jpg"_s).toUtf8())));
+        QVERIFY(!QFile::exists(out));
+        run = newAlbum({photo, dir.copy("mono8.wav")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.contains("not accepted by this album type: "));
+        // A file the album refuses once it has looked at it.
+        QCOMPARE(newAlbum({dir.copy("empty.jpg")}).exitCode, 1);
+        QCOMPARE(newAlbum({photo, dir.copy("empty.jpg"), u"--keep-going"_s}).exitCode, 0);
+        QVERIFY(QFile::exists(out));
+        QCOMPARE(newAlbum({u"--transition"_s, u"spiral"_s, photo}).exitCode, 2);
+        run = runTool({u"new"_s, u"--type"_s, u"ppl"_s, u"-o"_s, dir.path(u"p.ppl"_s),
+            u"--bg-music"_s, dir.copy("stereo16.wav"), photo});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(!QFile::exists(dir.path(u"p.ppl"_s)));
+        // A manifest is not written into a playlist's name.
+        run = runTool({u"new"_s, u"--type"_s, u"image"_s, u"-o"_s, dir.path(u"x.ppl"_s), photo});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(dir.path(u"x.ppl"_s)));
+        run = runTool({});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains("usage"));
+
+        // Probe: one readable line a file by default.
+        run = runTool({u"probe"_s, testMedia("clip.mpg"), testMedia("tagged.mp3")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(run.out),
+            testMedia("clip.mpg")
+                + u": Movie, 00:00:02, 320X240, 24 bits, 44100 Hz,16 Bits, 1 Ch\n"_s
+                + testMedia("tagged.mp3") + u": Audio, 00:00:03, 44100 Hz,16 Bits, 2 Ch\n"_s);
     }
 
     void refusesToDropWhatItCouldNotFind()
