@@ -19,8 +19,13 @@ bool equalIgnoringCase(const std::string &a, const std::string &b)
     });
 }
 
-// The status code of the first running program that would block a player.
-std::optional<int32_t> blockingProgram(const std::vector<std::string> &processes)
+} // namespace
+
+Connector::Connector(Environment environment)
+    : m_env(std::move(environment))
+{ }
+
+std::optional<int32_t> Connector::blockingProgram(const std::vector<std::string> &processes)
 {
     static const std::pair<const char *, int32_t> blockers[] = {
         {"Orvodesk.exe", StatusCode::DesktopProgramRunning},
@@ -35,12 +40,6 @@ std::optional<int32_t> blockingProgram(const std::vector<std::string> &processes
     }
     return std::nullopt;
 }
-
-} // namespace
-
-Connector::Connector(Environment environment)
-    : m_env(std::move(environment))
-{ }
 
 std::vector<std::string> Connector::splitArguments(const std::vector<std::string> &argv)
 {

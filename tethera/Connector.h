@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,9 @@ public:
 
     // The text after the program name, split at blanks: a run of blanks is
     // one separator, tabs do not separate, a trailing blank adds nothing.
+    // The status code of the first program in the process list that would
+    // block a player (the list's order decides, not the table's).
+    static std::optional<int32_t> blockingProgram(const std::vector<std::string> &processes);
     static std::vector<std::string> splitArguments(const std::vector<std::string> &argv);
 
 private:

@@ -33,7 +33,8 @@ bool FileCommands::checkSaveName(const QString &path) const
     if (QFileInfo::exists(path))
         return m_ctx.askYesNo(text(Texts::SameNameQuestion));
     static const QString forbidden = u"<>*?\\|:"_s;
-    const QString name = fileNameOf(path);
+    // The dialog gives a native path: a backslash is part of the name here.
+    const QString name = QFileInfo(path).fileName();
     if (std::any_of(name.cbegin(), name.cend(), [](QChar c) { return forbidden.contains(c); })) {
         m_ctx.confirm(
             text(Texts::ForbiddenCharacters), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);

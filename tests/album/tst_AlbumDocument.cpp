@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -150,6 +152,15 @@ private Q_SLOTS:
         QCOMPARE(m_prompts.shown[0].caption, u"Append error"_s);
         QCOMPARE(m_doc->objectCount(), 0);
         QVERIFY(!m_doc->modified());
+
+        // A FIFO would block the open until a writer came: refused at once.
+        m_prompts.clear();
+        const QByteArray fifo = QFile::encodeName(m_media.path(u"pipe.jpg"_s));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        m_doc->AddMediaFile(QFile::decodeName(fifo), false, AlbumDocument::RootTarget);
+        QCOMPARE(m_prompts.texts(),
+            QStringList{u"This file name can not add.\r\n\r\n"_s + QFile::decodeName(fifo)});
+        QCOMPARE(m_doc->objectCount(), 0);
     }
 
     void waveFilesAndAlbumTypes()

@@ -28,6 +28,10 @@ private Q_SLOTS:
         QTest::newRow("dot in folder only") << u"/m/clips.avi/readme"_s << 1;
         QTest::newRow("windows folder dot") << u"C:\\a.mp3\\b"_s << 1;
         QTest::newRow("last dot wins") << u"/m/x.mp3.wav"_s << 4;
+        // Every video extension of the table, each in its own row.
+        for (const char *ext : {"asf", "wmv", "mov", "mpeg", "avi", "dat", "mpg"})
+            QTest::newRow(ext) << u"/v/clip."_s + QString::fromLatin1(ext) << 2;
+        QTest::newRow("mp3") << u"/m/song.mp3"_s << 3;
     }
     void classifies()
     {

@@ -297,7 +297,12 @@ private Q_SLOTS:
         f.album.setCurrentObject(0);
         QVERIFY(!MenuRules::DRPopupPopup(f.album, f.state).appendAudio);
         QVERIFY(MenuRules::N1Click(f.album));
-        QVERIFY(!MenuRules::PopupMenu1Popup(f.album, f.state).addMovie);
+        const MenuRules::StripMenu ppl = MenuRules::PopupMenu1Popup(f.album, f.state);
+        QVERIFY(!ppl.addMovie && ppl.addImage && !ppl.addMusic && !ppl.addAlbum && ppl.deleteAll);
+        // An empty album has nothing to delete.
+        f.newAlbum(2);
+        QVERIFY(!MenuRules::PopupMenu1Popup(f.album, f.state).deleteAll);
+        QVERIFY(MenuRules::PopupMenu1Popup(f.album, f.state).addImage);
     }
 
     void deletesObjects()

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -84,6 +86,13 @@ private Q_SLOTS:
         f.files.SaveAlbummenuClick();
         QCOMPARE(f.album.fileName(), u"new.ppl"_s);
         QVERIFY(contents(f.media.path(u"new.ppl"_s)).startsWith("<PRESENTATION>"));
+
+        // Each refused character on its own, "|" as much as ":".
+        for (const QChar c : u"<>*?\\|:"_s) {
+            QVERIFY2(!f.files.checkSaveName(f.media.path(u"a"_s + c + u"b.ppl"_s)),
+                qPrintable(QString(c)));
+        }
+        QVERIFY(f.files.checkSaveName(f.media.path(u"a;b.ppl"_s)));
     }
 
     void aFailedWriteChangesNothing()
@@ -303,6 +312,25 @@ private Q_SLOTS:
         QCOMPARE(f.album.totalBackgroundMusicText(), u"Total BG Music : 00:00:05"_s);
         f.properties.btnDeleteBGMusicClick(0);
         QCOMPARE(f.album.properties().backgroundMusicSeconds, 2);
+        QCOMPARE(f.album.properties().backgroundMusic.size(), size_t(1));
+        f.properties.btnDeleteBGMusicClick(0);
+        // Whole seconds are cut per track, never rounded: 61.9 + 120.2 is
+        // 61 + 120 = 181 (182 if rounded, either per track or in sum).
+        f.prompts.openAnswers = {{f.media.copy("long61.wav"), f.media.copy("long120.wav")}};
+        f.properties.mnuAddBGMusic_PCClick();
+        QCOMPARE(music[0].durationText, u"00:01:01"_s);
+        QCOMPARE(music[1].durationText, u"00:02:00"_s);
+        QCOMPARE(f.album.properties().backgroundMusicSeconds, 181);
+        QCOMPARE(f.album.totalBackgroundMusicText(), u"Total BG Music : 00:03:01"_s);
+        f.properties.btnDeleteBGMusicClick(0);
+        QCOMPARE(f.album.properties().backgroundMusicSeconds, 120);
+        // A FIFO is refused at once rather than waited on.
+        const QByteArray fifo = QFile::encodeName(f.media.path(u"pipe.mp3"_s));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        f.prompts.openAnswers = {{QFile::decodeName(fifo)}};
+        f.properties.mnuAddBGMusic_PCClick();
+        QCOMPARE(f.prompts.shown.last().text,
+            u"This file name can not add.\r\n\r\n"_s + QFile::decodeName(fifo));
         QCOMPARE(f.album.properties().backgroundMusic.size(), size_t(1));
 
         f.prompts.openAnswers = {{u"/proc/sys/vm/compact_memory"_s}};

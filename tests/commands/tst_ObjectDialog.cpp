@@ -93,6 +93,13 @@ private Q_SLOTS:
         QCOMPARE(s.names, QStringList({u"a.jpg"_s, u"b.jpg"_s, u"c.jpg"_s}));
         QVERIFY(!s.audioButtonsEnabled);
         QCOMPARE(s.audioName, u"tagged.mp3"_s);
+        // Down on the last entry and Up on the first change nothing.
+        s.LBImageClick({2});
+        s.BtnMoveDownClick();
+        s.LBImageClick({0});
+        s.BtnMoveUPClick();
+        QCOMPARE(s.names, QStringList({u"a.jpg"_s, u"b.jpg"_s, u"c.jpg"_s}));
+        QCOMPARE(s.selected, QList<int>{0});
         s.LBImageClick({1});
         QCOMPARE(s.pathField, photos[1]);
         QCOMPARE(s.previewFile, photos[1]);

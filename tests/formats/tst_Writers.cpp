@@ -289,6 +289,9 @@ private Q_SLOTS:
         QCOMPARE(UrlEncode(u"my pic #1.jpg"_s), u"my+pic+%231.jpg"_s);
         QCOMPARE(UrlEncode(u"a/b:c%d+e!$'()*-.@_"_s), u"a%2Fb%3Ac%25d%2Be!$'()*-.@_"_s);
         QCOMPARE(UrlEncode(u"é한"_s), u"%C3%A9%ED%95%9C"_s);
+        // Only the listed marks stay: "~" and "," are escaped too.
+        QCOMPARE(UrlEncode(u"a~b,c"_s), u"a%7Eb%2Cc"_s);
+        QCOMPARE(UrlEncode(u"[x]&y=z;"_s), u"%5Bx%5D%26y%3Dz%3B"_s);
         for (const QString &text : {u"my pic #1.jpg"_s, u"é한 100%+"_s, QString()})
             QCOMPARE(UrlDecode(UrlEncode(text)), std::optional<QString>(text));
         QCOMPARE(UrlDecode(u"100%%"_s), std::optional<QString>(u"100%"_s));

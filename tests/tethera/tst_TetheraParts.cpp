@@ -150,6 +150,21 @@ private Q_SLOTS:
         QVERIFY(text.find('\r') == std::string::npos && text.find('\t') == std::string::npos);
     }
 
+    void theFirstBlockingProgramInTheListDecides()
+    {
+        using List = std::vector<std::string>;
+        QCOMPARE(Connector::blockingProgram({"bash", "Orvodesk.exe"}), std::optional<int32_t>(3));
+        QCOMPARE(Connector::blockingProgram({"orvodesk.EXE"}), std::optional<int32_t>(3));
+        // Both running: whichever the process list names first, both ways.
+        QCOMPARE(Connector::blockingProgram(List{"wmplayer.exe", "Orvodesk.exe"}),
+            std::optional<int32_t>(5));
+        QCOMPARE(Connector::blockingProgram(List{"Orvodesk.exe", "wmplayer.exe"}),
+            std::optional<int32_t>(3));
+        QCOMPARE(Connector::blockingProgram(List{"x", "manager.exe", "wmplayer.exe"}),
+            std::optional<int32_t>(4));
+        QCOMPARE(Connector::blockingProgram(List{"Orvodesk", "wmplayer.exe.old"}), std::nullopt);
+    }
+
     void unescapesMountPaths()
     {
         QCOMPARE(SysfsDeviceManager::unescapeMountPath("/media/My\\040Player\\011x\\134y"),
