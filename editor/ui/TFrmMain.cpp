@@ -28,6 +28,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
@@ -63,6 +64,10 @@ TFrmMain::TFrmMain(QWidget *parent)
     auto *previewBox = new QWidget(this);
     auto *previewLayout = new QVBoxLayout(previewBox);
     m_transport = new TransportBar(this);
+    // Playing is not built yet: Play is off and its hint says so.
+    m_transport->button(TransportBar::Play)->setEnabled(false);
+    m_transport->button(TransportBar::Play)
+        ->setToolTip(u"Play (not available yet in this version)"_s);
     connect(m_transport, &TransportBar::pressed, this,
         [this](TransportBar::Button b) { transportPressed(b); });
     previewLayout->addWidget(new QLabel(u"Album Editor"_s, this));

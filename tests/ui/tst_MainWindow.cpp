@@ -9,6 +9,7 @@
 #include "TestMedia.h"
 #include "ThumbnailStrip.h"
 #include "TimelineView.h"
+#include "TransportBar.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -25,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -210,6 +212,9 @@ private Q_SLOTS:
                 select = b;
         }
         QVERIFY(select && !select->isEnabled());
+        // Play does nothing yet, so it is off.
+        auto *transport = window.findChild<TransportBar *>();
+        QVERIFY(transport && !transport->button(TransportBar::Play)->isEnabled());
         int deletes = 0;
         for (const QAction *a : window.findChildren<QAction *>()) {
             if (a->text() == u"Delete(&D)"_s) {
