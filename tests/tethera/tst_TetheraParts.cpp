@@ -10,8 +10,11 @@
 #include "SysfsDeviceManager.h"
 #include "Utf16.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMessageAuthenticationCode>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -163,6 +166,32 @@ private Q_SLOTS:
         QCOMPARE(Connector::blockingProgram(List{"x", "manager.exe", "wmplayer.exe"}),
             std::optional<int32_t>(4));
         QCOMPARE(Connector::blockingProgram(List{"Orvodesk", "wmplayer.exe.old"}), std::nullopt);
+    }
+
+    void aFullDiskKeepsTheOldStatusFile()
+    {
+        QTemporaryDir dir;
+        const QString mount = dir.filePath(u"small"_s);
+        QVERIFY(QDir().mkpath(mount));
+        if (QProcess::execute(
+                u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=16k"_s, u"tmpfs"_s, mount})
+            != 0)
+            QSKIP("no tmpfs can be mounted here");
+        const auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {u"-l"_s, mount}); });
+        QFile old(mount + u"/orvocomm.dat"_s);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        QFile filler(mount + u"/filler"_s);
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) { }
+        filler.close();
+        DeviceStatusRecord record;
+        record.deviceName[0] = std::string(8000, 'n');
+        QVERIFY(!writeStatusFile(mount.toStdString(), record));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(mount).entryList(QDir::Files | QDir::Hidden),
+            QStringList({u"filler"_s, u"orvocomm.dat"_s}));
     }
 
     void unescapesMountPaths()
