@@ -8,13 +8,12 @@
 #include "ManifestWriter.h"
 #include "PlaylistWriter.h"
 #include "ScriptedPrompts.h"
+#include "SmallDisk.h"
 #include "TestMedia.h"
 #include "UrlCoding.h"
 #include "WholeFile.h"
 
 #include <QDir>
-#include <QProcess>
-#include <QScopeGuard>
 
 #include <QFile>
 #include <QTest>
@@ -347,14 +346,10 @@ private Q_SLOTS:
 
     void keepsTheOldFileWhenTheDiskIsFull()
     {
-        MediaCopies dir;
-        const QString mount = dir.path(u"small"_s);
-        QVERIFY(QDir().mkpath(mount));
-        if (QProcess::execute(
-                u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, mount})
-            != 0)
+        const SmallDisk disk(64);
+        if (!disk.mounted())
             QSKIP("no tmpfs can be mounted here");
-        const auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {u"-l"_s, mount}); });
+        const QString mount = disk.path();
         const QString path = mount + u"/trip.pvm"_s;
         QVERIFY(!writeWholeFile(path, "the album as it was"));
 

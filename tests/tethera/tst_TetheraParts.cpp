@@ -7,14 +7,13 @@
 #include "DeviceStatusRecord.h"
 #include "IniFile.h"
 #include "SecureChannel.h"
+#include "SmallDisk.h"
 #include "SysfsDeviceManager.h"
 #include "Utf16.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMessageAuthenticationCode>
-#include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -170,14 +169,10 @@ private Q_SLOTS:
 
     void aFullDiskKeepsTheOldStatusFile()
     {
-        QTemporaryDir dir;
-        const QString mount = dir.filePath(u"small"_s);
-        QVERIFY(QDir().mkpath(mount));
-        if (QProcess::execute(
-                u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=16k"_s, u"tmpfs"_s, mount})
-            != 0)
+        const SmallDisk disk(16);
+        if (!disk.mounted())
             QSKIP("no tmpfs can be mounted here");
-        const auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {u"-l"_s, mount}); });
+        const QString mount = disk.path();
         QFile old(mount + u"/orvocomm.dat"_s);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
         old.close();
