@@ -6,11 +6,13 @@
 #include "ConsolePrompts.h"
 #include "EditingCommands.h"
 #include "EditorState.h"
+#include "ExportCommands.h"
 #include "FileCommands.h"
 #include "MediaClass.h"
 #include "PropertyCommands.h"
 #include "Texts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -225,4 +227,32 @@ int runResaveCommand(const QStringList &options, bool exportForm)
     if (error)
         return fail(u"cannot write "_s + out + u": "_s + *error);
     return 0;
+}
+
+int runExportCommand(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    QString to;
+    QString overwrite = u"ask"_s;
+    for (const QString &option : {u"--to"_s, u"--overwrite"_s}) {
+        const qsizetype at = args.indexOf(option);
+        if (at < 0 || at + 1 >= args.size())
+            continue;
+        (option == u"--to" ? to : overwrite) = args.at(at + 1);
+        args.remove(at, 2);
+    }
+    static const QStringList policies{u"ask"_s, u"all"_s, u"none"_s};
+    if (args.size() != 1 || to.isEmpty() || !policies.contains(overwrite))
+        return fail(u"usage: quillan-tool export ALBUM --to DIR [--overwrite ask|all|none]"_s, 2);
+    const QString &in = args.first();
+    if (const QString why = notAnAlbum(in); !why.isEmpty())
+        return fail(why);
+    ConsolePrompts prompts(true);
+    prompts.setOverwritePolicy(ConsolePrompts::OverwritePolicy(policies.indexOf(overwrite)));
+    AlbumDocument album(prompts);
+    if (!openAlbum(album, in, {}))
+        return 1;
+    EditorState state;
+    ExportCommands exporting(CommandContext{album, prompts, state});
+    return exporting.exportToDisk(QDir(to).filePath(QFileInfo(in).fileName())) ? 0 : 1;
 }

@@ -9,3 +9,6 @@ int runDumpCommand(const QStringList &arguments);
 int runNewCommand(const QStringList &arguments);
 // quillan-tool resave ALBUM OUT, and export-manifest ALBUM OUT
 int runResaveCommand(const QStringList &arguments, bool exportForm);
+// quillan-tool export ALBUM --to DIR [--overwrite ask|all|none]: the album
+// with all its media into DIR in the disk layout.
+int runExportCommand(const QStringList &arguments);

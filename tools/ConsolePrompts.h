@@ -24,12 +24,17 @@ public:
     }
     int chooseAlbumType() override { return m_albumTypeChoice; }
     bool editObject(ObjectDialogState &) override { return false; }
+    // --overwrite: ask on the terminal, all, or none.
+    enum class OverwritePolicy { Ask, All, None };
+    void setOverwritePolicy(OverwritePolicy policy) { m_overwrite = policy; }
+    Overwrite askOverwrite(const QString &target) override;
     const QStringList &texts() const { return m_texts; }
 
 private:
     bool m_echo;
     int m_albumTypeChoice;
     QStringList m_texts;
+    OverwritePolicy m_overwrite = OverwritePolicy::None;
 };
 
 // Writes UTF-8 text to a standard stream.

@@ -25,6 +25,8 @@ int main(int argc, char *argv[])
         return runResaveCommand(arguments, false);
     if (command == u"export-manifest")
         return runResaveCommand(arguments, true);
-    std::fputs("usage: quillan-tool probe|dump|new|resave|export-manifest ...\n", stderr);
+    if (command == u"export")
+        return runExportCommand(arguments);
+    std::fputs("usage: quillan-tool probe|dump|new|resave|export-manifest|export ...\n", stderr);
     return 2;
 }

@@ -57,6 +57,17 @@ inline constexpr char16_t UnreadableAlbum[] = u"The album file can not be read."
 inline constexpr char16_t UnwritableAlbum[] = u"The album file can not be written.";
 inline constexpr char16_t ConvertError[] = u"Convert Error";
 
+// Export and player.
+inline constexpr char16_t NoFileToExport[] = u"No file to export.";
+inline constexpr char16_t SameFileName[] = u"Same file name exists.";
+inline constexpr char16_t NotEnoughSpace[]
+    = u"Not enough disk space.\r\nRetry after ensure disk space.";
+inline constexpr char16_t NotEnoughToExport[] = u"Not enough file to export\rAdd more files";
+inline constexpr char16_t ExportCompleted[] = u"Exporting completed!";
+inline constexpr char16_t CopyingFile[] = u" copying file.";
+inline constexpr char16_t CopyingCompleted[] = u"Copying file completed";
+inline constexpr char16_t AbortQuestion[] = u"Abort processing?.";
+
 // Companion libraries.
 inline constexpr char16_t LibraryMissing[] = u" 을 찾을 수 없습니다!";
 inline constexpr char16_t NoInformation[] = u"정보없음";

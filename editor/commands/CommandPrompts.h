@@ -26,4 +26,7 @@ public:
     virtual int chooseAlbumType() = 0;
     // The object property dialog over its working state; true for OK.
     virtual bool editObject(ObjectDialogState &state) = 0;
+    // The overwrite dialog before a copy replaces `target`.
+    enum class Overwrite { Yes, YesToAll, No, Cancel };
+    virtual Overwrite askOverwrite(const QString &target) = 0;
 };

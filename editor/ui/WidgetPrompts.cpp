@@ -2,6 +2,7 @@
 
 #include "ObjectDialogState.h"
 #include "TFrmObjProp.h"
+#include "TFrmOverWrite.h"
 #include "TFrmSelect.h"
 
 #include <QFileDialog>
@@ -111,6 +112,13 @@ int WidgetPrompts::chooseAlbumType()
 {
     TFrmSelect dialog(m_parent);
     return dialog.exec() == QDialog::Accepted ? dialog.choice() : -1;
+}
+
+CommandPrompts::Overwrite WidgetPrompts::askOverwrite(const QString &target)
+{
+    TFrmOverWrite dialog(target, m_parent);
+    dialog.exec();
+    return dialog.answer();
 }
 
 bool WidgetPrompts::editObject(ObjectDialogState &state)

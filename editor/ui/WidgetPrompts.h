@@ -19,6 +19,7 @@ public:
         const QString &filter, const QString &defaultSuffix, const QString &suggestedName) override;
     int chooseAlbumType() override;
     bool editObject(ObjectDialogState &state) override;
+    Overwrite askOverwrite(const QString &target) override;
 
     // "Image File(*.jpg)|*.jpg|" as a Qt file dialog filter, patterns also in
     // upper case: "Image File(*.jpg) (*.jpg *.JPG)".

@@ -46,4 +46,11 @@ void ScriptedPrompts::clear()
     openRequests.clear();
     saveSuggestions.clear();
     typeDialogs = 0;
+    overwriteAsked.clear();
+}
+
+CommandPrompts::Overwrite ScriptedPrompts::askOverwrite(const QString &target)
+{
+    overwriteAsked.append(target);
+    return overwriteAnswers.isEmpty() ? Overwrite::No : overwriteAnswers.takeFirst();
 }

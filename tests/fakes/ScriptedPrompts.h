@@ -35,6 +35,9 @@ public:
         const QString &filter, const QString &defaultSuffix, const QString &suggestedName) override;
     int chooseAlbumType() override;
     bool editObject(ObjectDialogState &state) override;
+    // Answers from overwriteAnswers, No when empty; the targets asked about
+    // are kept in overwriteAsked.
+    Overwrite askOverwrite(const QString &target) override;
 
     QStringList texts() const;
     void clear();
@@ -48,4 +51,6 @@ public:
     QList<int> typeAnswers;
     int typeDialogs = 0;
     std::function<bool(ObjectDialogState &)> onEditObject;
+    QList<Overwrite> overwriteAnswers;
+    QStringList overwriteAsked;
 };

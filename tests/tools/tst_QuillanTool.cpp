@@ -181,6 +181,38 @@ private Q_SLOTS:
                 + testMedia("tagged.mp3") + u": Audio, 00:00:03, 44100 Hz,16 Bits, 2 Ch\n"_s);
     }
 
+    void exportsToAFolder()
+    {
+        MediaCopies dir;
+        const QString album = dir.path(u"trip.pvm"_s);
+        QCOMPARE(runTool({u"new"_s, u"--type"_s, u"image"_s, u"-o"_s, album, dir.copy("color.jpg"),
+                             dir.copy("clip.mpg")})
+                     .exitCode,
+            0);
+        const QString out = dir.path(u"out"_s);
+        QCOMPARE(runTool({u"export"_s, album, u"--to"_s, out}).exitCode, 0);
+        QVERIFY(QFile::exists(out + u"/Photos/color.jpg"_s));
+        QVERIFY(QFile::exists(out + u"/Movie/clip.mpg"_s));
+        QVERIFY(QFile::exists(out + u"/PlayList/trip.pvm"_s));
+        // Again with --overwrite none: the album file question is answered
+        // Yes by the console, the media are left as they are.
+        QFile stale(out + u"/Photos/color.jpg"_s);
+        QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("stale") == 5);
+        stale.close();
+        QCOMPARE(
+            runTool({u"export"_s, album, u"--to"_s, out, u"--overwrite"_s, u"none"_s}).exitCode, 0);
+        QVERIFY(stale.open(QIODevice::ReadOnly));
+        QCOMPARE(stale.readAll(), QByteArray("stale"));
+        stale.close();
+        QCOMPARE(
+            runTool({u"export"_s, album, u"--to"_s, out, u"--overwrite"_s, u"all"_s}).exitCode, 0);
+        QCOMPARE(QFileInfo(stale.fileName()).size(), QFileInfo(testMedia("color.jpg")).size());
+        QCOMPARE(runTool({u"export"_s, album}).exitCode, 2);
+        QCOMPARE(
+            runTool({u"export"_s, album, u"--to"_s, out, u"--overwrite"_s, u"maybe"_s}).exitCode,
+            2);
+    }
+
     void refusesToDropWhatItCouldNotFind()
     {
         MediaCopies dir;

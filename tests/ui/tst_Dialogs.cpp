@@ -5,6 +5,7 @@
 #include "ObjectDialogState.h"
 #include "PropertyPages.h"
 #include "TFrmObjProp.h"
+#include "TFrmOverWrite.h"
 #include "TFrmSelect.h"
 #include "WidgetPrompts.h"
 
@@ -118,6 +119,34 @@ private Q_SLOTS:
         // Applying an album type picks its page.
         f.newAlbum(2);
         QCOMPARE(pages.tabText(pages.currentIndex()), u"     BG Music"_s);
+    }
+
+    void overwriteDialogAnswersAndShortensThePath()
+    {
+        const QString target = u"/media/player/System/"_s + QString(200, u'x') + u"/song.mp3"_s;
+        const std::pair<QString, CommandPrompts::Overwrite> cases[]
+            = {{u"&Yes"_s, CommandPrompts::Overwrite::Yes},
+                {u"Yes &All"_s, CommandPrompts::Overwrite::YesToAll},
+                {u"&No"_s, CommandPrompts::Overwrite::No},
+                {u"&Cancel"_s, CommandPrompts::Overwrite::Cancel}};
+        for (const auto &[caption, answer] : cases) {
+            TFrmOverWrite dialog(target);
+            QCOMPARE(dialog.windowTitle(), u"Confirm"_s);
+            QStringList lines;
+            for (const QLabel *label : dialog.findChildren<QLabel *>())
+                lines.append(label->text());
+            QCOMPARE(lines.size(), 3);
+            QCOMPARE(lines[0], u"Same file name exists."_s);
+            QVERIFY(lines[1].contains(QChar(0x2026)) && lines[1].endsWith(u"song.mp3"_s));
+            QCOMPARE(lines[2], u"Overwrite it?"_s);
+            QVERIFY(buttonNamed(dialog, u"&Yes"_s)->isDefault());
+            buttonNamed(dialog, caption)->click();
+            QCOMPARE(dialog.answer(), answer);
+        }
+        TFrmOverWrite escaped(target);
+        escaped.show();
+        QTest::keyClick(&escaped, Qt::Key_Escape);
+        QCOMPARE(escaped.answer(), CommandPrompts::Overwrite::Cancel);
     }
 
     void convertsFiltersAndTexts()
