@@ -253,6 +253,8 @@ int runExportCommand(const QStringList &arguments)
     if (!openAlbum(album, in, {}))
         return 1;
     EditorState state;
-    ExportCommands exporting(CommandContext{album, prompts, state});
+    const CommandContext context{album, prompts, state};
+    FileCommands files(context);
+    ExportCommands exporting(context, files);
     return exporting.exportToDisk(QDir(to).filePath(QFileInfo(in).fileName())) ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CopyEngine.h"
 #include "UserPrompts.h"
 
 #include <QStringList>
@@ -27,6 +28,13 @@ public:
     // The object property dialog over its working state; true for OK.
     virtual bool editObject(ObjectDialogState &state) = 0;
     // The overwrite dialog before a copy replaces `target`.
-    enum class Overwrite { Yes, YesToAll, No, Cancel };
+    using Overwrite = ::Overwrite;
     virtual Overwrite askOverwrite(const QString &target) = 0;
+    // Copies an export's files with the copy window, asking askOverwrite()
+    // before a file is replaced. Headless prompts copy in place.
+    virtual CopyOutcome runCopies(const std::vector<CopyJob> &jobs)
+    {
+        return CopyEngine::run(
+            jobs, {[this](const QString &target) { return askOverwrite(target); }, {}, {}});
+    }
 };

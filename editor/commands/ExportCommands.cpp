@@ -7,7 +7,7 @@
 #include "ExportFileList.h"
 #include "ExportLayout.h"
 #include "ExportPlan.h"
-#include "FileCopier.h"
+#include "FileCommands.h"
 #include "Texts.h"
 
 #include <QDir>
@@ -16,10 +16,33 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-ExportCommands::ExportCommands(CommandContext context)
+ExportCommands::ExportCommands(CommandContext context, FileCommands &files)
     : freeSpaceKB(&ExportCommands::FreeSpaceKB)
     , m_ctx(context)
+    , m_files(files)
 { }
+
+bool ExportCommands::canExport() const
+{
+    if (m_ctx.album.objectCount() == 0) {
+        error(text(Texts::NoFileToExport));
+        return false;
+    }
+    if (!ExportFileList::hasFiles(ExportFileList::BuildExportFileList(m_ctx.album))) {
+        error(text(Texts::NotEnoughToExport));
+        return false;
+    }
+    return true;
+}
+
+void ExportCommands::mnuExport_HDDClick()
+{
+    if (m_ctx.state.playing || !canExport())
+        return;
+    const QString path = m_files.askSaveName(QFileInfo(m_ctx.album.fileName()).completeBaseName());
+    if (!path.isEmpty())
+        exportToDisk(path);
+}
 
 qint64 ExportCommands::FreeSpaceKB(const QString &folder)
 {
@@ -40,15 +63,9 @@ void ExportCommands::error(const QString &text) const
 bool ExportCommands::exportToDisk(const QString &albumPath)
 {
     const AlbumDocument &album = m_ctx.album;
-    if (album.objectCount() == 0) {
-        error(text(Texts::NoFileToExport));
+    if (!canExport())
         return false;
-    }
     const QStringList list = ExportFileList::BuildExportFileList(album);
-    if (!ExportFileList::hasFiles(list)) {
-        error(text(Texts::NotEnoughToExport));
-        return false;
-    }
     const QFileInfo chosen(albumPath);
     const ExportLayout layout = ExportLayout::of(
         ExportLayout::Target::Disk, album.albumType(), chosen.absolutePath(), chosen.fileName());
@@ -66,7 +83,8 @@ bool ExportCommands::exportToDisk(const QString &albumPath)
             return false;
         }
     }
-    const QStringList failures = copyFiles(list, layout.copyRoot);
+    const QStringList failures
+        = m_ctx.prompts.runCopies(ExportPlan::plan(list, layout.copyRoot)).failures;
     if (const auto error = AlbumFiles::exportForm(album, layout.albumFile)) {
         this->error(text(Texts::UnwritableAlbum) + text(Texts::TwoLineBreaks) + layout.albumFile
             + text(Texts::TwoLineBreaks) + *error);
@@ -78,24 +96,4 @@ bool ExportCommands::exportToDisk(const QString &albumPath)
         return false;
     }
     return true;
-}
-
-QStringList ExportCommands::copyFiles(const QStringList &exportList, const QString &copyRoot)
-{
-    QStringList failures;
-    bool replaceAll = false;
-    for (const CopyJob &job : ExportPlan::plan(exportList, copyRoot)) {
-        if (QFileInfo::exists(job.target) && !replaceAll) {
-            const auto answer = m_ctx.prompts.askOverwrite(job.target);
-            if (answer == CommandPrompts::Overwrite::Cancel)
-                break;
-            if (answer == CommandPrompts::Overwrite::No)
-                continue;
-            replaceAll = answer == CommandPrompts::Overwrite::YesToAll;
-        }
-        if (const auto failure = FileCopier::copy(job.source, job.target))
-            failures.append(*failure);
-        m_ctx.state.processEvents();
-    }
-    return failures;
 }

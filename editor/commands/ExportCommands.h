@@ -4,13 +4,22 @@
 
 #include <functional>
 
+class FileCommands;
+
 #include <QStringList>
 
 // Export of the album with all its media to a folder on the disk.
 class ExportCommands
 {
 public:
-    explicit ExportCommands(CommandContext context);
+    ExportCommands(CommandContext context, FileCommands &files);
+
+    // Export to Harddisk: the save dialog (suggesting the album's name
+    // without its extension), then exportToDisk().
+    void mnuExport_HDDClick();
+    // "No file to export." or "Not enough file to export": true when the
+    // album has media to export.
+    bool canExport() const;
 
     // Free space below a folder in units of 1024 bytes; replaceable so that
     // tests can ask for a full disk.
@@ -24,10 +33,8 @@ public:
     bool exportToDisk(const QString &albumPath);
 
 private:
-    // Copies every planned file; the sources that could not be copied,
-    // with their reasons.
-    QStringList copyFiles(const QStringList &exportList, const QString &copyRoot);
     void error(const QString &text) const;
 
     CommandContext m_ctx;
+    FileCommands &m_files;
 };

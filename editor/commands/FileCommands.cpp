@@ -43,12 +43,13 @@ bool FileCommands::checkSaveName(const QString &path) const
     return true;
 }
 
-QString FileCommands::askSaveName()
+QString FileCommands::askSaveName(const QString &suggestedName)
 {
     const AlbumType type = m_ctx.album.albumType();
     while (true) {
         QString path = m_ctx.prompts.chooseSaveFile(FileFilters::albumFilter(type),
-            FileFilters::albumExtension(type), m_ctx.album.fileName());
+            FileFilters::albumExtension(type),
+            suggestedName.isNull() ? m_ctx.album.fileName() : suggestedName);
         if (path.isEmpty())
             return {};
         if (fileExtension(path).isEmpty())

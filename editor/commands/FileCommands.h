@@ -36,13 +36,14 @@ public:
 
     // The save dialog's check of a confirmed name: true accepts it.
     bool checkSaveName(const QString &path) const;
+    // The save dialog of the album type, asked again while the name is
+    // refused; empty when cancelled. It suggests the album's file name
+    // unless given another.
+    QString askSaveName(const QString &suggestedName = QString());
 
 private:
     // Writes the album to path; on failure says why and changes nothing.
     bool writeTo(const QString &path);
-    // The save dialog of the album type, asked again while the name is
-    // refused; empty when cancelled.
-    QString askSaveName();
     void adoptPath(const QString &path);
     // Open's steps around the choice of the file (empty: nothing opens).
     void openWithSaveQuestion(const std::function<QString()> &choose);

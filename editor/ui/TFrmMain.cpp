@@ -43,6 +43,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     , m_properties(m_context)
     , m_timelineCommands(m_context)
     , m_lifecycle(m_context, m_files, m_editing)
+    , m_export(m_context, m_files)
     , m_help(QCoreApplication::applicationDirPath() + u'/')
     , m_companions(m_prompts)
 {
@@ -255,12 +256,15 @@ void TFrmMain::buildMenus()
         [this] { m_files.SaveAlbummenuClick(); });
     command(album, u"Save As...(&A)"_s, {}, [this] { m_files.SaveAsAlbummenuClick(); });
     album->addSeparator();
-    // Export and the player commands are not built yet: they stand in the
-    // menu, off, and say so.
+    // The player commands are not built yet: they stand in the menu, off,
+    // and say so.
     QMenu *exportMenu = album->addMenu(u"Export(&E)"_s);
     exportMenu->setToolTipsVisible(true);
     album->setToolTipsVisible(true);
-    notYet(exportMenu, u"Export to Harddisk(&H)"_s);
+    QAction *toDisk = command(
+        exportMenu, u"Export to Harddisk(&H)"_s, {}, [this] { m_export.mnuExport_HDDClick(); });
+    connect(album, &QMenu::aboutToShow, this,
+        [this, toDisk] { toDisk->setEnabled(m_state.enabledCommands().exportToHardDisk); });
     notYet(exportMenu, u"Export to Device(&M)"_s);
     notYet(album, u"Open Album From Device(&P)"_s);
     notYet(album, u"Delete Album From Device(&D)"_s);

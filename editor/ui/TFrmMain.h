@@ -4,6 +4,7 @@
 #include "CompanionLibraries.h"
 #include "EditingCommands.h"
 #include "EditorState.h"
+#include "ExportCommands.h"
 #include "FileCommands.h"
 #include "HelpLibrary.h"
 #include "LifecycleCommands.h"
@@ -87,6 +88,7 @@ private:
     PropertyCommands m_properties;
     TimelineCommands m_timelineCommands;
     LifecycleCommands m_lifecycle;
+    ExportCommands m_export;
     HelpLibrary m_help;
     CompanionLibraries m_companions;
 

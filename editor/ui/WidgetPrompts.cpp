@@ -4,6 +4,7 @@
 #include "TFrmObjProp.h"
 #include "TFrmOverWrite.h"
 #include "TFrmSelect.h"
+#include "TfrmProgress.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -119,6 +120,14 @@ CommandPrompts::Overwrite WidgetPrompts::askOverwrite(const QString &target)
     TFrmOverWrite dialog(target, m_parent);
     dialog.exec();
     return dialog.answer();
+}
+
+CopyOutcome WidgetPrompts::runCopies(const std::vector<CopyJob> &jobs)
+{
+    TfrmProgress window(
+        jobs, [this](const QString &target) { return askOverwrite(target); }, m_parent);
+    window.exec();
+    return window.outcome();
 }
 
 bool WidgetPrompts::editObject(ObjectDialogState &state)

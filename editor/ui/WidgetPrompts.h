@@ -20,6 +20,7 @@ public:
     int chooseAlbumType() override;
     bool editObject(ObjectDialogState &state) override;
     Overwrite askOverwrite(const QString &target) override;
+    CopyOutcome runCopies(const std::vector<CopyJob> &jobs) override;
 
     // "Image File(*.jpg)|*.jpg|" as a Qt file dialog filter, patterns also in
     // upper case: "Image File(*.jpg) (*.jpg *.JPG)".

@@ -207,7 +207,7 @@ private Q_SLOTS:
     void exportsAnAlbumToAFolder()
     {
         CommandFixture f;
-        ExportCommands exporting(f.context);
+        ExportCommands exporting(f.context, f.files);
         f.newAlbum(0);
         exporting.exportToDisk(f.media.path(u"out/none.pvm"_s));
         QCOMPARE(f.prompts.texts(), QStringList{u"No file to export."_s});
@@ -266,10 +266,35 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(out + u"/PlayList/trip.pvm"_s));
     }
 
+    void exportToHarddiskAsksForTheAlbumFile()
+    {
+        CommandFixture f;
+        ExportCommands exporting(f.context, f.files);
+        f.newAlbum(1);
+        f.add(&EditingCommands::audiomenuClick, {f.media.copy("tagged.mp3")});
+        f.prompts.saveAnswers = {f.media.path(u"trip.mum"_s)};
+        f.files.SaveAlbummenuClick();
+        f.prompts.clear();
+        // Cancelled: nothing is made.
+        exporting.mnuExport_HDDClick();
+        QCOMPARE(f.prompts.saveSuggestions, QStringList{u"trip"_s});
+        QVERIFY(!QDir(f.media.path(u"PlayList"_s)).exists());
+        f.prompts.saveAnswers = {f.media.path(u"disk/mine"_s)};
+        QVERIFY(QDir().mkpath(f.media.path(u"disk"_s)));
+        exporting.mnuExport_HDDClick();
+        QVERIFY(QFile::exists(f.media.path(u"disk/PlayList/mine.mum"_s)));
+        QVERIFY(QFile::exists(f.media.path(u"disk/Music/tagged.mp3"_s)));
+        // Not while playing.
+        f.state.playing = true;
+        f.prompts.clear();
+        exporting.mnuExport_HDDClick();
+        QCOMPARE(f.prompts.saveSuggestions, QStringList());
+    }
+
     void refusesWhatCannotBeExported()
     {
         CommandFixture f;
-        ExportCommands exporting(f.context);
+        ExportCommands exporting(f.context, f.files);
         f.newAlbum(0);
         f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg", u"a.jpg"_s)});
         const QString out = f.media.path(u"out"_s);
@@ -301,7 +326,7 @@ private Q_SLOTS:
     void aPlaylistOnADiskGetsThePlayersLayout()
     {
         CommandFixture f;
-        ExportCommands exporting(f.context);
+        ExportCommands exporting(f.context, f.files);
         f.newAlbum(2);
         const QString photo = f.media.copy("large.jpg", u"big.jpg"_s);
         f.add(&EditingCommands::ImageMenuClick, {photo});

@@ -7,8 +7,11 @@
 #include "TFrmObjProp.h"
 #include "TFrmOverWrite.h"
 #include "TFrmSelect.h"
+#include "TfrmProgress.h"
 #include "WidgetPrompts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +19,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QThread>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -147,6 +151,41 @@ private Q_SLOTS:
         escaped.show();
         QTest::keyClick(&escaped, Qt::Key_Escape);
         QCOMPARE(escaped.answer(), CommandPrompts::Overwrite::Cancel);
+    }
+
+    void copyWindowCopiesOffItsThreadAndAsksOnIt()
+    {
+        MediaCopies media;
+        const QString a = media.copy("color.jpg", u"a.jpg"_s);
+        const QString b = media.copy("tagged.mp3", u"b.mp3"_s);
+        const QString out = media.path(u"out"_s);
+        QVERIFY(QDir().mkpath(out + u"/Music"_s));
+        QFile old(out + u"/Music/b.mp3"_s);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        QList<Qt::HANDLE> askedOn;
+        TfrmProgress window({{a, out + u"/Photos/a.jpg"_s}, {b, out + u"/Music/b.mp3"_s}},
+            [&askedOn](const QString &) {
+                askedOn.append(QThread::currentThreadId());
+                return Overwrite::YesToAll;
+            });
+        QCOMPARE(window.windowTitle(), u"Export"_s);
+        QCOMPARE(window.exec(), int(QDialog::Accepted));
+        QCOMPARE(askedOn, QList<Qt::HANDLE>{QThread::currentThreadId()});
+        QVERIFY(window.outcome().failures.isEmpty() && !window.outcome().cancelled);
+        QCOMPARE(QFileInfo(out + u"/Music/b.mp3"_s).size(), QFileInfo(b).size());
+        QVERIFY(QFile::exists(out + u"/Photos/a.jpg"_s));
+        QStringList lines;
+        for (const QLabel *label : window.findChildren<QLabel *>())
+            lines.append(label->text());
+        QCOMPARE(lines.last(), u"Copying file completed"_s);
+
+        // Cancel in the overwrite question ends the copying.
+        TfrmProgress again({{b, out + u"/Music/b.mp3"_s}, {a, out + u"/Photos/c.jpg"_s}},
+            [](const QString &) { return Overwrite::Cancel; });
+        again.exec();
+        QVERIFY(again.outcome().cancelled);
+        QVERIFY(!QFile::exists(out + u"/Photos/c.jpg"_s));
     }
 
     void convertsFiltersAndTexts()

@@ -258,11 +258,19 @@ private Q_SLOTS:
                 fromDevice = action;
         }
         QVERIFY(fromDevice && !fromDevice->isEnabled());
+        QAction *toDisk = nullptr;
+        for (QAction *action : window.findChildren<QAction *>()) {
+            if (action->text() == u"Export to Harddisk(&H)"_s)
+                toDisk = action;
+        }
+        QVERIFY(toDisk && toDisk->isEnabled());
         window.album().setAlbumType(AlbumType::Ppl);
         window.state().applyAlbumType(AlbumType::Ppl, false);
         Q_EMIT albumMenu->aboutToShow();
         QVERIFY(!fromDevice->isEnabled());
         QCOMPARE(fromDevice->toolTip(), u"Not available yet in this version"_s);
+        // A playlist is exported to the player, not to the disk.
+        QVERIFY(!toDisk->isEnabled());
         QStringList slides;
         for (const QAction *action : window.menuBar()->actions().at(2)->menu()->actions())
             slides.append(action->text() + u'|' + action->shortcut().toString());
