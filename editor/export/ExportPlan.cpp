@@ -11,23 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace ExportPlan {
 
-namespace {
-QString subFolder(const QString &path)
-{
-    switch (exportFolderOf(path)) {
-    case ExportFolder::Photos:
-        return u"Photos"_s;
-    case ExportFolder::Music:
-        return u"Music"_s;
-    case ExportFolder::Movie:
-        return u"Movie"_s;
-    case ExportFolder::None:
-        break;
-    }
-    return {};
-}
-} // namespace
-
 std::vector<CopyJob> plan(const QStringList &exportList, const QString &copyRoot)
 {
     std::vector<CopyJob> jobs;
@@ -37,7 +20,8 @@ std::vector<CopyJob> plan(const QStringList &exportList, const QString &copyRoot
             thumbnails = true;
             continue;
         }
-        const QString folder = thumbnails ? u"System/Photos"_s : subFolder(entry);
+        const QString folder
+            = thumbnails ? u"System/Photos"_s : exportFolderName(exportFolderOf(entry));
         if (folder.isEmpty())
             continue;
         // Only the folders are matched to the disk's spelling: looking up

@@ -22,8 +22,7 @@ ExportFolder exportFolderOf(const QString &path)
     return ExportFolder::None;
 }
 
-namespace {
-QString folderName(ExportFolder folder)
+QString exportFolderName(ExportFolder folder)
 {
     switch (folder) {
     case ExportFolder::Photos:
@@ -37,18 +36,17 @@ QString folderName(ExportFolder folder)
     }
     return {};
 }
-} // namespace
 
 QString ExportPath(const QString &path)
 {
     const QString name = UrlEncode(fileNameOf(path));
-    const QString folder = folderName(exportFolderOf(path));
+    const QString folder = exportFolderName(exportFolderOf(path));
     return folder.isEmpty() ? name : u"../"_s + folder + u'/' + name;
 }
 
 QString ExportPlaylistPath(const QString &path)
 {
     // Paths are UTF-8 throughout, so the code page conversion is the identity.
-    const QString folder = folderName(exportFolderOf(path));
+    const QString folder = exportFolderName(exportFolderOf(path));
     return folder.isEmpty() ? QString() : u"System\\"_s + folder + u'\\' + fileNameOf(path);
 }
