@@ -67,6 +67,21 @@ inline constexpr char16_t ExportCompleted[] = u"Exporting completed!";
 inline constexpr char16_t CopyingFile[] = u" copying file.";
 inline constexpr char16_t CopyingCompleted[] = u"Copying file completed";
 inline constexpr char16_t AbortQuestion[] = u"Abort processing?.";
+inline constexpr char16_t DeviceManagerMissing[]
+    = u"Confirm whether WMDM became the install, or the device is connected";
+inline constexpr char16_t DeviceNotConnected[]
+    = u"The device is not connected, \ror PC connect mode is not MSC.\r(If the device support "
+      u"MTP/MSC mode,\rSelect MSC at Setting->Transfer Mode)";
+inline constexpr char16_t DeviceInUse[]
+    = u"The device is used another program.\r\rClose another program and try again.";
+inline constexpr char16_t MediaPlayerRunning[]
+    = u"Windows Media Player is under the execution.\r\rClose Windows Media Player and try "
+      u"again.";
+inline constexpr char16_t EmptyAlbumName[] = u"Enter a name for the album.";
+inline constexpr char16_t DeleteAlbumQuestion[]
+    = u"Do you want to delete the album to be selected?";
+inline constexpr char16_t DeviceSource[] = u"Device";
+inline constexpr char16_t DeviceDuration[] = u"DEVICE";
 
 // Companion libraries.
 inline constexpr char16_t LibraryMissing[] = u" 을 찾을 수 없습니다!";

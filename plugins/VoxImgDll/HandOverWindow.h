@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+
+// The hand-over's own progress window: the player, the photo count, a bar,
+// Help (the shipped guide's page) and Cancel.
+class HandOverWindow final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    HandOverWindow(QWidget *parent, const QString &playerName, const QString &helpPage);
+    void setProgress(int done, int total);
+    bool cancelled() const { return m_cancelled; }
+
+private:
+    QLabel *m_count;
+    QProgressBar *m_bar;
+    bool m_cancelled = false;
+};
