@@ -24,6 +24,11 @@ public:
     }
     int chooseAlbumType() override { return m_albumTypeChoice; }
     bool editObject(ObjectDialogState &) override { return false; }
+    std::optional<DeviceAnswer> chooseDevice(const DeviceRequest &) override
+    {
+        return std::nullopt;
+    }
+    QStringList choosePlayerFiles(const PlayerFilesRequest &) override { return {}; }
     // --overwrite: ask on the terminal, all, or none.
     enum class OverwritePolicy { Ask, All, None };
     void setOverwritePolicy(OverwritePolicy policy) { m_overwrite = policy; }

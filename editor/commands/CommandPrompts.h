@@ -1,11 +1,46 @@
 #pragma once
 
 #include "CopyEngine.h"
+#include "DeviceChoice.h"
 #include "UserPrompts.h"
+
+#include <optional>
 
 #include <QStringList>
 
+#include <functional>
+
 class ObjectDialogState;
+
+// The device selection dialog: the players to choose from and, when
+// exporting, the album name row.
+struct DeviceRequest
+{
+    QString banner;
+    bool albumNameRow = false;
+    QString albumName;
+    std::vector<DeviceChoice::Entry> entries;
+    int selected = 0;
+};
+struct DeviceAnswer
+{
+    int entry = 0;
+    QString albumName;
+};
+
+// The player file chooser over one folder of the player.
+struct PlayerFilesRequest
+{
+    enum class Mode { Delete, Open, Music };
+    Mode mode = Mode::Open;
+    QString caption;
+    QString folder;
+    // Name patterns, matched ignoring case like the player's file system.
+    QStringList masks;
+    // Delete mode: called with the chosen files and the two check boxes,
+    // after which the chooser lists the folder again.
+    std::function<void(const QStringList &files, bool images, bool audio)> deleteFiles;
+};
 
 // The dialogs the commands open, beside the message boxes. The window shows
 // real dialogs; tests script the answers.
@@ -30,6 +65,20 @@ public:
     // The overwrite dialog before a copy replaces `target`.
     using Overwrite = ::Overwrite;
     virtual Overwrite askOverwrite(const QString &target) = 0;
+    // OK with a player chosen and the album name as typed; nothing for
+    // Cancel. The commands check the name and ask again while they refuse it.
+    virtual std::optional<DeviceAnswer> chooseDevice(const DeviceRequest &request) = 0;
+    // The chosen files (open and music modes), empty for Close.
+    virtual QStringList choosePlayerFiles(const PlayerFilesRequest &request) = 0;
+    // The delete window: deletes the planned files one by one.
+    virtual void runDeletes(
+        const QStringList &files, const std::function<void(const QString &)> &remove)
+    {
+        for (const QString &file : files)
+            remove(file);
+    }
+    // The update window, shown while `work` runs.
+    virtual void runUpdate(const std::function<void()> &work) { work(); }
     // Copies an export's files with the copy window, asking askOverwrite()
     // before a file is replaced. Headless prompts copy in place.
     virtual CopyOutcome runCopies(const std::vector<CopyJob> &jobs)

@@ -69,6 +69,12 @@ public:
     bool quitRequested = false;
     // The shared open dialog keeps the selection mode the last command set.
     bool openMultiple = true;
+    // Where the programs and plug-ins lie, ending with "/".
+    QString programFolder;
+    // The root of the player chosen last, ending with "/".
+    QString playerRoot;
+    // The main window, the parent of the plug-ins' own windows.
+    quintptr windowId = 0;
 
     const QString &caption() const { return m_caption; }
     void setCaption(const QString &caption);

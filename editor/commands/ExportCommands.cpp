@@ -3,11 +3,16 @@
 #include "AlbumDocument.h"
 #include "AlbumFiles.h"
 #include "CommandPrompts.h"
+#include "DeviceSelection.h"
 #include "EditorState.h"
 #include "ExportFileList.h"
 #include "ExportLayout.h"
 #include "ExportPlan.h"
 #include "FileCommands.h"
+#include "MediaClass.h"
+#include "PhotoHandOver.h"
+#include "PlayerRefresh.h"
+#include "RemovableMounts.h"
 #include "Texts.h"
 
 #include <QDir>
@@ -18,6 +23,7 @@ using namespace Qt::Literals::StringLiterals;
 
 ExportCommands::ExportCommands(CommandContext context, FileCommands &files)
     : freeSpaceKB(&ExportCommands::FreeSpaceKB)
+    , removableMounts([] { return RemovableMounts::list(); })
     , m_ctx(context)
     , m_files(files)
 { }
@@ -60,21 +66,15 @@ void ExportCommands::error(const QString &text) const
     m_ctx.confirm(text, UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
 }
 
-bool ExportCommands::exportToDisk(const QString &albumPath)
+bool ExportCommands::prepare(
+    const ExportLayout &layout, const QString &spaceFolder, UserPrompts::Icon spaceIcon) const
 {
-    const AlbumDocument &album = m_ctx.album;
-    if (!canExport())
-        return false;
-    const QStringList list = ExportFileList::BuildExportFileList(album);
-    const QFileInfo chosen(albumPath);
-    const ExportLayout layout = ExportLayout::of(
-        ExportLayout::Target::Disk, album.albumType(), chosen.absolutePath(), chosen.fileName());
     if (QFileInfo::exists(layout.albumFile)
         && !m_ctx.askYesNo(text(Texts::AlbumFileExists) + text(Texts::TwoLineBreaks)
             + layout.albumFile + text(Texts::TwoLineBreaks) + text(Texts::OverwriteQuestion)))
         return false;
-    if (freeSpaceKB(chosen.absolutePath()) < album.accumulatedSizeKB()) {
-        error(text(Texts::NotEnoughSpace));
+    if (freeSpaceKB(spaceFolder) < m_ctx.album.accumulatedSizeKB()) {
+        m_ctx.confirm(text(Texts::NotEnoughSpace), UserPrompts::Buttons::Ok, spaceIcon);
         return false;
     }
     for (const QString &folder : layout.folders) {
@@ -83,9 +83,12 @@ bool ExportCommands::exportToDisk(const QString &albumPath)
             return false;
         }
     }
-    const QStringList failures
-        = m_ctx.prompts.runCopies(ExportPlan::plan(list, layout.copyRoot)).failures;
-    if (const auto error = AlbumFiles::exportForm(album, layout.albumFile)) {
+    return true;
+}
+
+bool ExportCommands::finish(const ExportLayout &layout, const QStringList &failures) const
+{
+    if (const auto error = AlbumFiles::exportForm(m_ctx.album, layout.albumFile)) {
         this->error(text(Texts::UnwritableAlbum) + text(Texts::TwoLineBreaks) + layout.albumFile
             + text(Texts::TwoLineBreaks) + *error);
         return false;
@@ -96,4 +99,67 @@ bool ExportCommands::exportToDisk(const QString &albumPath)
         return false;
     }
     return true;
+}
+
+bool ExportCommands::exportToDisk(const QString &albumPath)
+{
+    const AlbumDocument &album = m_ctx.album;
+    if (!canExport())
+        return false;
+    const QStringList list = ExportFileList::BuildExportFileList(album);
+    const QFileInfo chosen(albumPath);
+    const ExportLayout layout = ExportLayout::of(
+        ExportLayout::Target::Disk, album.albumType(), chosen.absolutePath(), chosen.fileName());
+    if (!prepare(layout, chosen.absolutePath(), UserPrompts::Icon::Error))
+        return false;
+    return finish(
+        layout, m_ctx.prompts.runCopies(ExportPlan::plan(list, layout.copyRoot)).failures);
+}
+
+void ExportCommands::mnuExport_EquipClick()
+{
+    if (m_ctx.state.playing || !canExport())
+        return;
+    DeviceSelection devices(m_ctx);
+    devices.removableMounts = removableMounts;
+    const auto chosen = devices.select(
+        DeviceSelection::Purpose::Export, QFileInfo(m_ctx.album.fileName()).fileName());
+    if (chosen)
+        exportToPlayer(chosen->root, chosen->deviceName, chosen->albumName);
+}
+
+bool ExportCommands::exportToPlayer(
+    const QString &root, const QString &deviceName, const QString &albumName)
+{
+    const AlbumDocument &album = m_ctx.album;
+    if (!canExport())
+        return false;
+    m_ctx.state.playerRoot = root;
+    const QString suffix = FileFilters::albumExtension(album.albumType());
+    const QString fileName = albumName.toLower().endsWith(suffix) ? albumName : albumName + suffix;
+    const ExportLayout layout
+        = ExportLayout::of(ExportLayout::Target::Player, album.albumType(), root, fileName);
+    if (!prepare(layout, root, UserPrompts::Icon::Information))
+        return false;
+    const PhotoHandOver::Split split
+        = PhotoHandOver::split(ExportFileList::BuildExportFileList(album), root, deviceName);
+    if (!split.photos.isEmpty()) {
+        const auto handed
+            = PhotoHandOver::run(split.job, m_ctx.state.programFolder, m_ctx.state.windowId);
+        if (handed == PhotoHandOver::Result::LibraryMissing)
+            error(PhotoHandOver::libraryPath(m_ctx.state.programFolder)
+                + text(Texts::LibraryMissing));
+        if (handed != PhotoHandOver::Result::Done)
+            return false;
+    }
+    QStringList failures;
+    if (ExportFileList::hasFiles(split.rest))
+        failures = m_ctx.prompts.runCopies(ExportPlan::plan(split.rest, layout.copyRoot)).failures;
+    const bool written = finish(layout, failures);
+    if (album.albumType() != AlbumType::Ppl)
+        return written;
+    refreshMusicDatabase(m_ctx);
+    m_ctx.confirm(
+        text(Texts::ExportCompleted), UserPrompts::Buttons::Ok, UserPrompts::Icon::Information);
+    return written;
 }

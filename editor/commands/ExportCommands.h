@@ -2,13 +2,17 @@
 
 #include "CommandContext.h"
 
-#include <functional>
+#include "ExportLayout.h"
 
-class FileCommands;
+#include <functional>
 
 #include <QStringList>
 
-// Export of the album with all its media to a folder on the disk.
+class DeviceSelection;
+class FileCommands;
+
+// Export of the album with all its media to a folder on the disk or onto a
+// player.
 class ExportCommands
 {
 public:
@@ -32,8 +36,26 @@ public:
     // in one list; true when everything was copied and written.
     bool exportToDisk(const QString &albumPath);
 
+    // Export to Device: the device selection with the album name, then
+    // exportToPlayer().
+    void mnuExport_EquipClick();
+    // Exports onto the player at root ("/" at the end): photos handed to
+    // the hand-over library, the other media copied below System, the album
+    // file in System/PhotoList (a PPL album then has the player rebuild its
+    // music database). True when everything reached the player.
+    bool exportToPlayer(const QString &root, const QString &deviceName, const QString &albumName);
+
+    // Replaceable so that tests choose among their own USB mounts.
+    std::function<QStringList()> removableMounts;
+
 private:
     void error(const QString &text) const;
+    // The overwrite question for an existing album file, the free-space
+    // test and the layout's folders; false when the export stops there.
+    bool prepare(
+        const ExportLayout &layout, const QString &spaceFolder, UserPrompts::Icon spaceIcon) const;
+    // Writes the album file and reports the files that were not copied.
+    bool finish(const ExportLayout &layout, const QStringList &failures) const;
 
     CommandContext m_ctx;
     FileCommands &m_files;

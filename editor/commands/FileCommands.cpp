@@ -139,7 +139,13 @@ void FileCommands::openFromOutside(const QString &path)
     openWithSaveQuestion([&path] { return path; });
 }
 
-void FileCommands::openWithSaveQuestion(const std::function<QString()> &choose)
+void FileCommands::openFromPlayer(const std::function<QString()> &choose, const QString &playerRoot)
+{
+    openWithSaveQuestion(choose, playerRoot);
+}
+
+void FileCommands::openWithSaveQuestion(
+    const std::function<QString()> &choose, const QString &playerRoot)
 {
     AlbumDocument &album = m_ctx.album;
     if (album.objectCount() > 0 && album.modified()
@@ -158,9 +164,10 @@ void FileCommands::openWithSaveQuestion(const std::function<QString()> &choose)
         album.setOpenedFromPlayer(false);
         UpdateSaveCommands();
         // The file's extension names its type, whichever filter showed it.
-        if (QFileInfo::exists(chosen))
-            openAs(AlbumFiles::typeOfPath(chosen).value_or(album.albumType()), chosen);
-        else
+        if (QFileInfo::exists(chosen)) {
+            openAs(AlbumFiles::typeOfPath(chosen).value_or(album.albumType()), chosen, playerRoot);
+            UpdateSaveCommands();
+        } else
             m_ctx.confirm(
                 text(Texts::FileNotExist), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
     }
@@ -195,12 +202,12 @@ QString FileCommands::openFilter(AlbumType type)
     return FileFilters::albumFilter(type) + u"All albums (*.pvm *.mum *.ppl)|*.pvm;*.mum;*.ppl|"_s;
 }
 
-bool FileCommands::openAs(AlbumType type, const QString &path)
+bool FileCommands::openAs(AlbumType type, const QString &path, const QString &playerRoot)
 {
     m_ctx.album.setAlbumType(type);
     m_ctx.state.applyAlbumType(type, false);
     m_ctx.state.processEvents();
-    return OpenAlbumFile(path);
+    return OpenAlbumFile(path, playerRoot);
 }
 
 bool FileCommands::OpenAlbumFile(const QString &path, const QString &playerRoot)

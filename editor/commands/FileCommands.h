@@ -23,7 +23,11 @@ public:
     bool OpenAlbumFile(const QString &path, const QString &playerRoot = {});
     // Sets the album type with its commands, pages and label, then opens the
     // file with OpenAlbumFile: every open from the disk goes through here.
-    bool openAs(AlbumType type, const QString &path);
+    bool openAs(AlbumType type, const QString &path, const QString &playerRoot = {});
+    // Open for an album on a player: the save question, the file chosen,
+    // then read with its relative paths against the player's root. Save
+    // and Save As stay off while it is open.
+    void openFromPlayer(const std::function<QString()> &choose, const QString &playerRoot);
     // The Open dialog's filter: the album type's own first, then all albums.
     static QString openFilter(AlbumType type);
     void UpdateSaveCommands();
@@ -46,7 +50,8 @@ private:
     bool writeTo(const QString &path);
     void adoptPath(const QString &path);
     // Open's steps around the choice of the file (empty: nothing opens).
-    void openWithSaveQuestion(const std::function<QString()> &choose);
+    void openWithSaveQuestion(
+        const std::function<QString()> &choose, const QString &playerRoot = {});
 
     CommandContext m_ctx;
 };

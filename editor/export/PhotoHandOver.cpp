@@ -28,13 +28,18 @@ Split split(const QStringList &exportList, const QString &playerRoot, const QStr
     return result;
 }
 
-bool run(const QString &job, const QString &programFolder, quintptr window)
+QString libraryPath(const QString &programFolder)
 {
-    QLibrary library(programFolder + u"DLL/VoxImgDll.so"_s);
+    return programFolder + u"DLL/VoxImgDll.so"_s;
+}
+
+Result run(const QString &job, const QString &programFolder, quintptr window)
+{
+    QLibrary library(libraryPath(programFolder));
     const auto resize
         = reinterpret_cast<decltype(&::ResizeImages)>(library.resolve("ResizeImages"));
     if (!resize)
-        return false;
+        return Result::LibraryMissing;
     const QByteArray folder = programFolder.toUtf8();
     const QByteArray help = u"mk:@MSITStore:"_s.toUtf8() + folder
         + "Help\\Lumaguide.chm::/DGinung/EtcGiNung/KuGiByunHan.htm";
@@ -42,7 +47,7 @@ bool run(const QString &job, const QString &programFolder, quintptr window)
                           "SoftWare\\Harlowe\\Quillwright", help.constData(), window, 437)
         != 0;
     library.unload();
-    return done;
+    return done ? Result::Done : Result::Failed;
 }
 
 } // namespace PhotoHandOver

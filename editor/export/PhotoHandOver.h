@@ -22,9 +22,13 @@ struct Split
 // separator "|" stays in the list and is copied as it is.
 Split split(const QStringList &exportList, const QString &playerRoot, const QString &playerName);
 
-// Calls ResizeImages of DLL/VoxImgDll.so below the program folder, loaded
-// for the call. False when the library or its function is missing or it
-// reports that not every photo reached the player.
-bool run(const QString &job, const QString &programFolder, quintptr window);
+enum class Result { Done, Failed, LibraryMissing };
+
+// The library below the program folder.
+QString libraryPath(const QString &programFolder);
+// Calls ResizeImages of the library, loaded for the call. Failed when it
+// reports that not every photo reached the player (it has told the user
+// which and why).
+Result run(const QString &job, const QString &programFolder, quintptr window);
 
 } // namespace PhotoHandOver

@@ -2,6 +2,7 @@
 
 #include "AlbumDocument.h"
 #include "EditorState.h"
+#include "PlayerCommands.h"
 #include "PropertyCommands.h"
 
 #include <QButtonGroup>
@@ -17,12 +18,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-PropertyPages::PropertyPages(
-    AlbumDocument &album, EditorState &state, PropertyCommands &commands, QWidget *parent)
+PropertyPages::PropertyPages(AlbumDocument &album, EditorState &state, PropertyCommands &commands,
+    PlayerCommands &player, QWidget *parent)
     : QTabWidget(parent)
     , m_album(album)
     , m_state(state)
     , m_commands(commands)
+    , m_player(player)
 {
     addTab(albumPage(), u"      Album"_s);
     addTab(musicPage(), u"     BG Music"_s);
@@ -74,8 +76,11 @@ QWidget *PropertyPages::musicPage()
     auto *menu = new QMenu(add);
     connect(menu->addAction(u"Add from PC(&P)"_s), &QAction::triggered, this,
         [this] { m_commands.mnuAddBGMusic_PCClick(); });
-    // Taking music from a player comes with the player commands.
-    menu->addAction(u"Add from Device(&D)"_s)->setEnabled(false);
+    QAction *fromDevice = menu->addAction(u"Add from Device(&D)"_s);
+    connect(
+        fromDevice, &QAction::triggered, this, [this] { m_player.mnuAddBGMusic_DeviceClick(); });
+    connect(menu, &QMenu::aboutToShow, this,
+        [this, fromDevice] { fromDevice->setEnabled(m_state.commands().deviceCommands); });
     add->setMenu(menu);
     auto *remove = new QPushButton(u"Delete"_s, page);
     connect(remove, &QPushButton::clicked, this, [this] {

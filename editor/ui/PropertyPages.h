@@ -12,6 +12,8 @@ class QButtonGroup;
 // The album's property pages: album texts, background music, background
 // image and transition. They show the album document and hand every button
 // to the property commands; which pages show follows the album type.
+class PlayerCommands;
+
 class PropertyPages final : public QTabWidget
 {
     Q_OBJECT
@@ -21,7 +23,7 @@ public:
     enum Page { AlbumTab, MusicTab, ImageTab, TransitionTab };
 
     PropertyPages(AlbumDocument &album, EditorState &state, PropertyCommands &commands,
-        QWidget *parent = nullptr);
+        PlayerCommands &player, QWidget *parent = nullptr);
 
 private:
     QWidget *albumPage();
@@ -35,6 +37,7 @@ private:
     AlbumDocument &m_album;
     EditorState &m_state;
     PropertyCommands &m_commands;
+    PlayerCommands &m_player;
     QLineEdit *m_title = nullptr;
     QLineEdit *m_creator = nullptr;
     QLineEdit *m_description = nullptr;

@@ -44,6 +44,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     , m_timelineCommands(m_context)
     , m_lifecycle(m_context, m_files, m_editing)
     , m_export(m_context, m_files)
+    , m_player(m_context, m_files)
     , m_help(QCoreApplication::applicationDirPath() + u'/')
     , m_companions(m_prompts)
 {
@@ -60,7 +61,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     m_preview->setStyleSheet(u"background: rgb(200,203,216);"_s);
     m_typeLabel = new QLabel(this);
 
-    auto *pages = new PropertyPages(m_album, m_state, m_properties, this);
+    auto *pages = new PropertyPages(m_album, m_state, m_properties, m_player, this);
     auto *top = new QSplitter(Qt::Horizontal, this);
     auto *previewBox = new QWidget(this);
     auto *previewLayout = new QVBoxLayout(previewBox);
@@ -256,18 +257,24 @@ void TFrmMain::buildMenus()
         [this] { m_files.SaveAlbummenuClick(); });
     command(album, u"Save As...(&A)"_s, {}, [this] { m_files.SaveAsAlbummenuClick(); });
     album->addSeparator();
-    // The player commands are not built yet: they stand in the menu, off,
-    // and say so.
     QMenu *exportMenu = album->addMenu(u"Export(&E)"_s);
     exportMenu->setToolTipsVisible(true);
     album->setToolTipsVisible(true);
     QAction *toDisk = command(
         exportMenu, u"Export to Harddisk(&H)"_s, {}, [this] { m_export.mnuExport_HDDClick(); });
-    connect(album, &QMenu::aboutToShow, this,
-        [this, toDisk] { toDisk->setEnabled(m_state.enabledCommands().exportToHardDisk); });
-    notYet(exportMenu, u"Export to Device(&M)"_s);
-    notYet(album, u"Open Album From Device(&P)"_s);
-    notYet(album, u"Delete Album From Device(&D)"_s);
+    QAction *toDevice = command(
+        exportMenu, u"Export to Device(&M)"_s, {}, [this] { m_export.mnuExport_EquipClick(); });
+    QAction *openFromDevice = command(
+        album, u"Open Album From Device(&P)"_s, {}, [this] { m_player.mnuAlbum_ImportClick(); });
+    QAction *deleteOnDevice = command(
+        album, u"Delete Album From Device(&D)"_s, {}, [this] { m_player.MnuDeleteAlbumClick(); });
+    connect(album, &QMenu::aboutToShow, this, [=, this] {
+        const CommandAvailability commands = m_state.enabledCommands();
+        toDisk->setEnabled(commands.exportToHardDisk);
+        toDevice->setEnabled(commands.deviceCommands);
+        openFromDevice->setEnabled(commands.deviceCommands);
+        deleteOnDevice->setEnabled(MenuRules::N1Click(m_album));
+    });
     album->addSeparator();
     command(album, u"Exit(&X)"_s, {}, [this] { close(); });
 
@@ -361,9 +368,11 @@ QMenu *TFrmMain::buildMusicMenu()
     QMenu *background = menu->addMenu(u"Add BG Music(&B)"_s);
     QAction *fromPc = background->addAction(u"Add from PC(&P)"_s);
     connect(fromPc, &QAction::triggered, this, [this] { m_properties.mnuAddBGMusic_PCClick(); });
-    // Taking music from a player comes with the player commands.
-    background->addAction(u"Add from Device(&D)"_s)->setEnabled(false);
+    QAction *fromDevice = background->addAction(u"Add from Device(&D)"_s);
+    connect(
+        fromDevice, &QAction::triggered, this, [this] { m_player.mnuAddBGMusic_DeviceClick(); });
     connect(menu, &QMenu::aboutToShow, this, [=, this] {
+        fromDevice->setEnabled(m_state.commands().deviceCommands);
         add->setEnabled(m_state.commands().addMusic);
         append->setEnabled(MenuRules::PMAudioPopup(m_album));
         background->setEnabled(m_state.commands().addBackgroundMusic);
@@ -479,6 +488,9 @@ void TFrmMain::installHooks()
     h.selectObject = [this](int index, int mode) { selectObject(index, mode); };
     h.clearPreview = [this] { m_preview->clear(); };
     h.statusProgress = [this](const QString &text) { m_panels[4]->setText(text); };
+    h.exportToDevice = [this] { m_export.mnuExport_EquipClick(); };
+    m_state.programFolder = QCoreApplication::applicationDirPath() + u'/';
+    m_state.windowId = winId();
 }
 
 void TFrmMain::selectObject(int index, int mode)

@@ -8,6 +8,7 @@
 #include "FileCommands.h"
 #include "HelpLibrary.h"
 #include "LifecycleCommands.h"
+#include "PlayerCommands.h"
 #include "PropertyCommands.h"
 #include "TimelineCommands.h"
 #include "WidgetPrompts.h"
@@ -89,6 +90,7 @@ private:
     TimelineCommands m_timelineCommands;
     LifecycleCommands m_lifecycle;
     ExportCommands m_export;
+    PlayerCommands m_player;
     HelpLibrary m_help;
     CompanionLibraries m_companions;
 

@@ -1,9 +1,13 @@
 #include "WidgetPrompts.h"
 
 #include "ObjectDialogState.h"
+#include "TFrmDelDevImg.h"
+#include "TFrmDeleteProgress.h"
 #include "TFrmObjProp.h"
 #include "TFrmOverWrite.h"
+#include "TFrmSelDevice.h"
 #include "TFrmSelect.h"
+#include "TFrmViewProgress.h"
 #include "TfrmProgress.h"
 
 #include <QFileDialog>
@@ -128,6 +132,34 @@ CopyOutcome WidgetPrompts::runCopies(const std::vector<CopyJob> &jobs)
         jobs, [this](const QString &target) { return askOverwrite(target); }, m_parent);
     window.exec();
     return window.outcome();
+}
+
+std::optional<DeviceAnswer> WidgetPrompts::chooseDevice(const DeviceRequest &request)
+{
+    TFrmSelDevice dialog(request, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.answer();
+}
+
+QStringList WidgetPrompts::choosePlayerFiles(const PlayerFilesRequest &request)
+{
+    TFrmDelDevImg dialog(request, m_parent);
+    dialog.exec();
+    return dialog.chosen();
+}
+
+void WidgetPrompts::runDeletes(
+    const QStringList &files, const std::function<void(const QString &)> &remove)
+{
+    TFrmDeleteProgress window(files, remove, m_parent);
+    window.exec();
+}
+
+void WidgetPrompts::runUpdate(const std::function<void()> &work)
+{
+    TFrmViewProgress window(work, m_parent);
+    window.exec();
 }
 
 bool WidgetPrompts::editObject(ObjectDialogState &state)

@@ -21,6 +21,11 @@ public:
     bool editObject(ObjectDialogState &state) override;
     Overwrite askOverwrite(const QString &target) override;
     CopyOutcome runCopies(const std::vector<CopyJob> &jobs) override;
+    std::optional<DeviceAnswer> chooseDevice(const DeviceRequest &request) override;
+    QStringList choosePlayerFiles(const PlayerFilesRequest &request) override;
+    void runDeletes(
+        const QStringList &files, const std::function<void(const QString &)> &remove) override;
+    void runUpdate(const std::function<void()> &work) override;
 
     // "Image File(*.jpg)|*.jpg|" as a Qt file dialog filter, patterns also in
     // upper case: "Image File(*.jpg) (*.jpg *.JPG)".

@@ -5,6 +5,7 @@
 #include "EditingCommands.h"
 #include "EditorState.h"
 #include "FileCommands.h"
+#include "PlayerCommands.h"
 #include "PropertyCommands.h"
 #include "ScriptedPrompts.h"
 #include "TestMedia.h"
@@ -19,6 +20,7 @@ struct CommandFixture
     FileCommands files{context};
     EditingCommands editing{context, files};
     PropertyCommands properties{context};
+    PlayerCommands player{context, files};
     MediaCopies media;
 
     // New album of the given type (0 image, 1 music, 2 PPL), answered OK.

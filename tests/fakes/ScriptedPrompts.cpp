@@ -54,3 +54,34 @@ CommandPrompts::Overwrite ScriptedPrompts::askOverwrite(const QString &target)
     overwriteAsked.append(target);
     return overwriteAnswers.isEmpty() ? Overwrite::No : overwriteAnswers.takeFirst();
 }
+
+std::optional<DeviceAnswer> ScriptedPrompts::chooseDevice(const DeviceRequest &request)
+{
+    deviceRequests.append(request);
+    return deviceAnswers.isEmpty() ? std::nullopt : deviceAnswers.takeFirst();
+}
+
+QStringList ScriptedPrompts::choosePlayerFiles(const PlayerFilesRequest &request)
+{
+    playerFileRequests.append(request);
+    if (request.mode != PlayerFilesRequest::Mode::Delete)
+        return playerFileAnswers.isEmpty() ? QStringList() : playerFileAnswers.takeFirst();
+    while (!playerFileAnswers.isEmpty()) {
+        const auto boxes = deleteBoxes.isEmpty() ? std::pair{true, true} : deleteBoxes.takeFirst();
+        request.deleteFiles(playerFileAnswers.takeFirst(), boxes.first, boxes.second);
+    }
+    return {};
+}
+
+void ScriptedPrompts::runDeletes(
+    const QStringList &files, const std::function<void(const QString &)> &remove)
+{
+    deleted += files;
+    CommandPrompts::runDeletes(files, remove);
+}
+
+void ScriptedPrompts::runUpdate(const std::function<void()> &work)
+{
+    ++updates;
+    work();
+}

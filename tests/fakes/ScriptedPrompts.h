@@ -38,6 +38,15 @@ public:
     // Answers from overwriteAnswers, No when empty; the targets asked about
     // are kept in overwriteAsked.
     Overwrite askOverwrite(const QString &target) override;
+    // Answers from deviceAnswers (Cancel when empty); requests are kept.
+    std::optional<DeviceAnswer> chooseDevice(const DeviceRequest &request) override;
+    // Answers from playerFileAnswers (Close when empty); in delete mode each
+    // answer is a Delete press with the checked boxes of deleteBoxes, and
+    // the next one is taken until they run out.
+    QStringList choosePlayerFiles(const PlayerFilesRequest &request) override;
+    void runDeletes(
+        const QStringList &files, const std::function<void(const QString &)> &remove) override;
+    void runUpdate(const std::function<void()> &work) override;
 
     QStringList texts() const;
     void clear();
@@ -53,4 +62,11 @@ public:
     std::function<bool(ObjectDialogState &)> onEditObject;
     QList<Overwrite> overwriteAnswers;
     QStringList overwriteAsked;
+    QList<std::optional<DeviceAnswer>> deviceAnswers;
+    QList<DeviceRequest> deviceRequests;
+    QList<QStringList> playerFileAnswers;
+    QList<PlayerFilesRequest> playerFileRequests;
+    QList<std::pair<bool, bool>> deleteBoxes;
+    QStringList deleted;
+    int updates = 0;
 };

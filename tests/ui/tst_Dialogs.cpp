@@ -111,7 +111,7 @@ private Q_SLOTS:
     void propertyTabsStayWhereTheUserPutThem()
     {
         CommandFixture f;
-        PropertyPages pages(f.album, f.state, f.properties);
+        PropertyPages pages(f.album, f.state, f.properties, f.player);
         f.newAlbum(0);
         QCOMPARE(pages.tabText(pages.currentIndex()), u"      Album"_s);
         pages.setCurrentIndex(3);

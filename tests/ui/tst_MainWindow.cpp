@@ -165,7 +165,7 @@ private Q_SLOTS:
     void propertyPagesFollowTheAlbumType()
     {
         CommandFixture f;
-        PropertyPages pages(f.album, f.state, f.properties);
+        PropertyPages pages(f.album, f.state, f.properties, f.player);
         f.newAlbum(2);
         QVERIFY(!pages.isTabVisible(PropertyPages::AlbumTab));
         QVERIFY(pages.isTabVisible(PropertyPages::MusicTab));
@@ -247,8 +247,8 @@ private Q_SLOTS:
         QVERIFY(items.contains(u"Save Album(&S)|Ctrl+S"_s));
         QVERIFY(items.contains(u"Export(&E)|"_s));
         QVERIFY(items.contains(u"Delete Album From Device(&D)|"_s));
-        // The device commands are not built: off in every album type, and
-        // their hint says so.
+        // The device commands follow the album type: a playlist goes to the
+        // player, the other albums to the disk.
         QMenu *albumMenu = window.menuBar()->actions().first()->menu();
         window.state().applyAlbumType(AlbumType::Image, false);
         Q_EMIT albumMenu->aboutToShow();
@@ -267,9 +267,7 @@ private Q_SLOTS:
         window.album().setAlbumType(AlbumType::Ppl);
         window.state().applyAlbumType(AlbumType::Ppl, false);
         Q_EMIT albumMenu->aboutToShow();
-        QVERIFY(!fromDevice->isEnabled());
-        QCOMPARE(fromDevice->toolTip(), u"Not available yet in this version"_s);
-        // A playlist is exported to the player, not to the disk.
+        QVERIFY(fromDevice->isEnabled());
         QVERIFY(!toDisk->isEnabled());
         QStringList slides;
         for (const QAction *action : window.menuBar()->actions().at(2)->menu()->actions())

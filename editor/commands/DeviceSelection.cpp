@@ -1,0 +1,95 @@
+#include "DeviceSelection.h"
+
+#include "CommandPrompts.h"
+#include "ConnectorRun.h"
+#include "DeviceStatusFile.h"
+#include "EditorState.h"
+#include "RemovableMounts.h"
+
+#include <QFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString bannerOf(DeviceSelection::Purpose purpose)
+{
+    switch (purpose) {
+    case DeviceSelection::Purpose::Export:
+        return u"Select device to save album"_s;
+    case DeviceSelection::Purpose::Delete:
+        return u"Select device to delete album"_s;
+    case DeviceSelection::Purpose::Open:
+        return u"Select device to open album"_s;
+    case DeviceSelection::Purpose::Music:
+        break;
+    }
+    return u"Select device"_s;
+}
+
+} // namespace
+
+DeviceSelection::DeviceSelection(CommandContext context)
+    : removableMounts([] { return RemovableMounts::list(); })
+    , m_ctx(context)
+{ }
+
+std::optional<DeviceChoice> DeviceSelection::findPlayers() const
+{
+    const auto error = [this](const QString &text) {
+        m_ctx.confirm(text, UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+        return std::nullopt;
+    };
+    const QString statusPath = DeviceStatusFile::path();
+    // An old file would be read as this run's findings.
+    QFile old(statusPath);
+    if (old.exists() && !old.remove())
+        return error(u"The device status file "_s + statusPath + u" could not be deleted: "_s
+            + old.errorString());
+    std::optional<QString> failure;
+    {
+        const EditorState::Busy busy(m_ctx.state);
+        failure = ConnectorRun::run(m_ctx.state.programFolder, u"-GETCONNECT"_s);
+    }
+    if (failure)
+        return error(*failure);
+    DeviceChoice choice
+        = DeviceChoice::fromStatus(DeviceStatusFile::read(statusPath), removableMounts());
+    if (!choice.message.isEmpty())
+        return error(choice.message);
+    return choice;
+}
+
+std::optional<DeviceSelection::Chosen> DeviceSelection::select(
+    Purpose purpose, const QString &albumName)
+{
+    const std::optional<DeviceChoice> players = findPlayers();
+    if (!players)
+        return std::nullopt;
+    DeviceRequest request;
+    request.banner = bannerOf(purpose);
+    request.albumNameRow = purpose == Purpose::Export;
+    request.albumName = albumName;
+    request.entries = players->entries;
+    while (true) {
+        const std::optional<DeviceAnswer> answer = m_ctx.prompts.chooseDevice(request);
+        if (!answer || request.entries.empty())
+            return std::nullopt;
+        request.selected = std::clamp(answer->entry, 0, int(request.entries.size()) - 1);
+        request.albumName = answer->albumName;
+        const DeviceChoice::Entry &entry = request.entries[size_t(request.selected)];
+        if (entry.root().isEmpty()) {
+            m_ctx.confirm(u"No drive was found for "_s + entry.name + u'.',
+                UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+            continue;
+        }
+        if (request.albumNameRow) {
+            if (const auto refusal = DeviceChoice::albumNameRefusal(answer->albumName)) {
+                m_ctx.confirm(*refusal, UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+                continue;
+            }
+        }
+        m_ctx.state.playerRoot = entry.root();
+        return Chosen{entry.root(), entry.name, answer->albumName};
+    }
+}

@@ -1,0 +1,16 @@
+#include "PlayerRefresh.h"
+
+#include "CommandPrompts.h"
+#include "ConnectorRun.h"
+#include "EditorState.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+void refreshMusicDatabase(const CommandContext &context)
+{
+    std::optional<QString> failure;
+    context.prompts.runUpdate(
+        [&] { failure = ConnectorRun::run(context.state.programFolder, u"-REFRESHMUSIC"_s); });
+    if (failure)
+        context.confirm(*failure, UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+}
