@@ -12,9 +12,11 @@
 #include "PropertyCommands.h"
 #include "Texts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonDocument>
 
 using namespace Qt::Literals::StringLiterals;
@@ -232,18 +234,22 @@ int runResaveCommand(const QStringList &options, bool exportForm)
 int runExportCommand(const QStringList &arguments)
 {
     QStringList args = arguments;
-    QString to;
-    QString overwrite = u"ask"_s;
-    for (const QString &option : {u"--to"_s, u"--overwrite"_s}) {
+    QHash<QString, QString> options{{u"--overwrite"_s, u"ask"_s}};
+    for (const QString &option : {u"--to"_s, u"--player"_s, u"--name"_s, u"--overwrite"_s}) {
         const qsizetype at = args.indexOf(option);
         if (at < 0 || at + 1 >= args.size())
             continue;
-        (option == u"--to" ? to : overwrite) = args.at(at + 1);
+        options[option] = args.at(at + 1);
         args.remove(at, 2);
     }
     static const QStringList policies{u"ask"_s, u"all"_s, u"none"_s};
-    if (args.size() != 1 || to.isEmpty() || !policies.contains(overwrite))
-        return fail(u"usage: quillan-tool export ALBUM --to DIR [--overwrite ask|all|none]"_s, 2);
+    const QString to = options.value(u"--to"_s);
+    const QString player = options.value(u"--player"_s);
+    const QString overwrite = options.value(u"--overwrite"_s);
+    if (args.size() != 1 || to.isEmpty() == player.isEmpty() || !policies.contains(overwrite))
+        return fail(u"usage: quillan-tool export ALBUM (--to DIR | --player ROOT [--name "
+                    u"PLAYER]) [--overwrite ask|all|none]"_s,
+            2);
     const QString &in = args.first();
     if (const QString why = notAnAlbum(in); !why.isEmpty())
         return fail(why);
@@ -253,8 +259,17 @@ int runExportCommand(const QStringList &arguments)
     if (!openAlbum(album, in, {}))
         return 1;
     EditorState state;
+    state.programFolder = QCoreApplication::applicationDirPath() + u'/';
     const CommandContext context{album, prompts, state};
     FileCommands files(context);
     ExportCommands exporting(context, files);
-    return exporting.exportToDisk(QDir(to).filePath(QFileInfo(in).fileName())) ? 0 : 1;
+    if (!to.isEmpty())
+        return exporting.exportToDisk(QDir(to).filePath(QFileInfo(in).fileName())) ? 0 : 1;
+    if (!QFileInfo(player).isDir())
+        return fail(player + u": not a folder"_s);
+    const QString root = QDir(player).absolutePath() + u'/';
+    return exporting.exportToPlayer(
+               root, options.value(u"--name"_s, u"Player"_s), QFileInfo(in).fileName())
+        ? 0
+        : 1;
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -211,6 +212,41 @@ private Q_SLOTS:
         QCOMPARE(
             runTool({u"export"_s, album, u"--to"_s, out, u"--overwrite"_s, u"maybe"_s}).exitCode,
             2);
+    }
+
+    void exportsOntoAPlayer()
+    {
+        MediaCopies dir;
+        const QString album = dir.path(u"trip.ppl"_s);
+        QCOMPARE(runTool({u"new"_s, u"--type"_s, u"ppl"_s, u"--bg-music"_s,
+                             dir.copy("untagged.mp3"), u"-o"_s, album, dir.copy("large.jpg")})
+                     .exitCode,
+            0);
+        const QString player = dir.path(u"player"_s);
+        QVERIFY(QDir().mkpath(player));
+        // The refresh goes to the simulated player through the connector.
+        const QString log = dir.path(u"commands.log"_s);
+        QFile devices(dir.path(u"devices.ini"_s));
+        QVERIFY(devices.open(QIODevice::WriteOnly));
+        devices.write("[Manager]\nCommandLog=" + log.toUtf8()
+            + "\n[Device1]\nName=Harlowe / Tunewave KV-30\nDrive=" + player.toUtf8() + "\n");
+        devices.close();
+        qputenv("TETHERA_DEVICES", devices.fileName().toUtf8());
+        qputenv("QUILLAN_STATUS_DIR", dir.path(u"status"_s).toUtf8());
+        const Run run = runTool({u"export"_s, album, u"--player"_s, player});
+        qunsetenv("TETHERA_DEVICES");
+        qunsetenv("QUILLAN_STATUS_DIR");
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.contains("Exporting completed!"));
+        QVERIFY(QFile::exists(player + u"/System/PhotoList/trip.ppl"_s));
+        QVERIFY(QFile::exists(player + u"/System/Music/untagged.mp3"_s));
+        QCOMPARE(QImage(player + u"/System/Photos/large.jpg"_s).size(), QSize(320, 240));
+        QFile commands(log);
+        QVERIFY(commands.open(QIODevice::ReadOnly));
+        QCOMPARE(commands.readAll().count('\n'), 2); // the drive query, the refresh
+        QCOMPARE(runTool({u"export"_s, album, u"--player"_s, dir.path(u"none"_s)}).exitCode, 1);
+        QCOMPARE(
+            runTool({u"export"_s, album, u"--player"_s, player, u"--to"_s, player}).exitCode, 2);
     }
 
     void refusesToDropWhatItCouldNotFind()

@@ -4,8 +4,10 @@
 #include "../commands/CommandFixture.h"
 #include "ObjectDialogState.h"
 #include "PropertyPages.h"
+#include "TFrmDelDevImg.h"
 #include "TFrmObjProp.h"
 #include "TFrmOverWrite.h"
+#include "TFrmSelDevice.h"
 #include "TFrmSelect.h"
 #include "TfrmProgress.h"
 #include "WidgetPrompts.h"
@@ -18,8 +20,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTreeWidget>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -196,6 +200,73 @@ private Q_SLOTS:
         QCOMPARE(WidgetPrompts::qtFilter(u"Movie File(*.avi,*.mpg)|*.avi;*wmv|"_s),
             u"Movie File(*.avi,*.mpg) (*.avi *.AVI *wmv *WMV)"_s);
         QCOMPARE(WidgetPrompts::displayText(u"a\r\nb\r\rc"_s), u"a\nb\n\nc"_s);
+    }
+
+    void deviceDialogListsPlayersAndHidesTheNameRowWhenNotExporting()
+    {
+        DeviceRequest request;
+        request.banner = u"Select device to open album"_s;
+        request.entries = {{u"KV-30"_s, u"/media/kv30"_s}, {u"Mini"_s, QString()}};
+        TFrmSelDevice open(request);
+        open.show();
+        QCOMPARE(open.windowTitle(), u"Select device"_s);
+        auto *list = open.findChild<QTreeWidget *>();
+        QCOMPARE(list->headerItem()->text(0), u"Removal Drive"_s);
+        QCOMPARE(list->topLevelItem(0)->text(0), u"KV-30 (/media/kv30)"_s);
+        // A player without a drive is shown but cannot be chosen.
+        QVERIFY(!(list->topLevelItem(1)->flags() & Qt::ItemIsSelectable));
+        QVERIFY(!open.findChild<QLineEdit *>()->isVisible());
+        QVERIFY(buttonNamed(open, u"OK"_s)->isDefault());
+
+        request.albumNameRow = true;
+        request.albumName = u"Trip"_s;
+        TFrmSelDevice save(request);
+        save.show();
+        auto *name = save.findChild<QLineEdit *>();
+        QVERIFY(name->isVisible());
+        name->setText(u"Holiday"_s);
+        QTest::mouseClick(buttonNamed(save, u"OK"_s), Qt::LeftButton);
+        QCOMPARE(save.result(), int(QDialog::Accepted));
+        QCOMPARE(save.answer().entry, 0);
+        QCOMPARE(save.answer().albumName, u"Holiday"_s);
+    }
+
+    void playerChooserHonoursItsPatternsAndItsMode()
+    {
+        QTemporaryDir folder;
+        for (const QString &name : {u"a.ppl"_s, u"B.PPL"_s, u"c.mp3"_s}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        PlayerFilesRequest request;
+        request.mode = PlayerFilesRequest::Mode::Open;
+        request.caption = u"Open album from Device"_s;
+        request.folder = folder.path();
+        request.masks = {u"*.ppl"_s};
+        QStringList deletedFiles;
+        request.deleteFiles = [&](const QStringList &files, bool, bool) { deletedFiles = files; };
+        TFrmDelDevImg open(request);
+        open.show();
+        auto *list = open.findChild<QTreeWidget *>();
+        QCOMPARE(list->topLevelItemCount(), 2); // the mask ignores case
+        QCOMPARE(list->headerItem()->text(4), u"Note"_s);
+        list->topLevelItem(0)->setSelected(true);
+        // Delete does nothing outside the delete mode.
+        QTest::keyClick(list, Qt::Key_Delete);
+        QVERIFY(deletedFiles.isEmpty());
+        QTest::mouseClick(buttonNamed(open, u"&Open"_s), Qt::LeftButton);
+        QCOMPARE(open.chosen(), QStringList({folder.filePath(u"a.ppl"_s)}));
+
+        request.mode = PlayerFilesRequest::Mode::Delete;
+        TFrmDelDevImg remove(request);
+        remove.show();
+        list = remove.findChild<QTreeWidget *>();
+        QVERIFY(buttonNamed(remove, u"&Delete"_s));
+        QVERIFY(!buttonNamed(remove, u"&Open"_s));
+        list->topLevelItem(1)->setSelected(true);
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(deletedFiles, QStringList({folder.filePath(u"B.PPL"_s)}));
+        QVERIFY(remove.isVisible());
     }
 };
 
