@@ -13,6 +13,18 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// The desktop's name for the file's type; "PPL File" for a type it does not
+// know.
+QString typeOf(const QMimeDatabase &types, const QFileInfo &file)
+{
+    const QMimeType type = types.mimeTypeForFile(file, QMimeDatabase::MatchExtension);
+    return type.isDefault() ? file.suffix().toUpper() + u" File"_s : type.comment();
+}
+
+} // namespace
+
 TFrmDelDevImg::TFrmDelDevImg(const PlayerFilesRequest &request, QWidget *parent)
     : QDialog(parent)
     , m_request(request)
@@ -69,8 +81,7 @@ void TFrmDelDevImg::listFolder()
     // FAT keeps names in any case: the patterns ignore it.
     for (const QFileInfo &file : folder.entryInfoList()) {
         auto *item = new QTreeWidgetItem(DelFileList,
-            {file.fileName(), locale.formattedDataSize(file.size()),
-                types.mimeTypeForFile(file, QMimeDatabase::MatchExtension).comment(),
+            {file.fileName(), locale.formattedDataSize(file.size()), typeOf(types, file),
                 locale.toString(file.lastModified(), QLocale::ShortFormat), QString()});
         item->setData(0, Qt::UserRole, file.absoluteFilePath());
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
