@@ -86,16 +86,18 @@ bool ExportCommands::prepare(
     return true;
 }
 
-bool ExportCommands::finish(const ExportLayout &layout, const QStringList &failures) const
+bool ExportCommands::finish(const ExportLayout &layout, const CopyOutcome &copied) const
 {
-    if (const auto error = AlbumFiles::exportForm(m_ctx.album, layout.albumFile)) {
+    const QStringList &missing = copied.missingSources;
+    const QSet<QString> leftOut(missing.begin(), missing.end());
+    if (const auto error = AlbumFiles::exportForm(m_ctx.album, layout.albumFile, leftOut)) {
         this->error(text(Texts::UnwritableAlbum) + text(Texts::TwoLineBreaks) + layout.albumFile
             + text(Texts::TwoLineBreaks) + *error);
         return false;
     }
-    if (!failures.isEmpty()) {
-        error(u"These files could not be copied:"_s + text(Texts::TwoLineBreaks)
-            + failures.join(u"\r\n"_s));
+    if (!copied.failures.isEmpty()) {
+        error(u"These files could not be copied, and the album file leaves out what uses them:"_s
+            + text(Texts::TwoLineBreaks) + copied.failures.join(u"\r\n"_s));
         return false;
     }
     return true;
@@ -112,8 +114,7 @@ bool ExportCommands::exportToDisk(const QString &albumPath)
         ExportLayout::Target::Disk, album.albumType(), chosen.absolutePath(), chosen.fileName());
     if (!prepare(layout, chosen.absolutePath(), UserPrompts::Icon::Error))
         return false;
-    return finish(
-        layout, m_ctx.prompts.runCopies(ExportPlan::plan(list, layout.copyRoot)).failures);
+    return finish(layout, m_ctx.prompts.runCopies(ExportPlan::plan(list, layout.copyRoot)));
 }
 
 void ExportCommands::mnuExport_EquipClick()
@@ -152,10 +153,10 @@ bool ExportCommands::exportToPlayer(
         if (handed != PhotoHandOver::Result::Done)
             return false;
     }
-    QStringList failures;
+    CopyOutcome copied;
     if (ExportFileList::hasFiles(split.rest))
-        failures = m_ctx.prompts.runCopies(ExportPlan::plan(split.rest, layout.copyRoot)).failures;
-    const bool written = finish(layout, failures);
+        copied = m_ctx.prompts.runCopies(ExportPlan::plan(split.rest, layout.copyRoot));
+    const bool written = finish(layout, copied);
     if (album.albumType() != AlbumType::Ppl)
         return written;
     refreshMusicDatabase(m_ctx);

@@ -2,6 +2,7 @@
 
 #include "CommandContext.h"
 
+#include "CopyEngine.h"
 #include "ExportLayout.h"
 
 #include <functional>
@@ -54,8 +55,9 @@ private:
     // test and the layout's folders; false when the export stops there.
     bool prepare(
         const ExportLayout &layout, const QString &spaceFolder, UserPrompts::Icon spaceIcon) const;
-    // Writes the album file and reports the files that were not copied.
-    bool finish(const ExportLayout &layout, const QStringList &failures) const;
+    // Writes the album file without what did not reach the export, and
+    // reports the files that could not be copied.
+    bool finish(const ExportLayout &layout, const CopyOutcome &copied) const;
 
     CommandContext m_ctx;
     FileCommands &m_files;

@@ -39,6 +39,10 @@ CopyOutcome run(
             outcome.failures.append(*failure);
         }
     }
+    for (const CopyJob &job : jobs) {
+        if (!QFileInfo::exists(job.target))
+            outcome.missingSources.append(job.source);
+    }
     return outcome;
 }
 

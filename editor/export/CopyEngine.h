@@ -15,6 +15,9 @@ struct CopyOutcome
 {
     // One line a file that could not be copied: the file and the reason.
     QStringList failures;
+    // Sources whose target is not there at the end: failed, or not reached
+    // after a cancel. An album file must not name them.
+    QStringList missingSources;
     bool cancelled = false;
 };
 

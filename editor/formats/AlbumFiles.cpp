@@ -36,14 +36,16 @@ bool read(
 }
 
 namespace {
-std::optional<QString> write(const AlbumDocument &album, const QString &path, bool exporting)
+std::optional<QString> write(const AlbumDocument &album, const QString &path, bool exporting,
+    const QSet<QString> &leftOut = {})
 {
     if (album.pplMode())
-        return exporting ? BuildExportPlaylist(album, path) : BuildSavePlaylist(album, path);
+        return exporting ? BuildExportPlaylist(album, path, leftOut)
+                         : BuildSavePlaylist(album, path);
     ManifestWriter writer;
     writer.BeginManifest();
-    const auto refused
-        = exporting ? BuildExportManifest(writer, album) : BuildSaveManifest(writer, album);
+    const auto refused = exporting ? BuildExportManifest(writer, album, leftOut)
+                                   : BuildSaveManifest(writer, album);
     if (refused)
         return refused;
     return writer.FinishManifest(path);
@@ -86,9 +88,10 @@ std::optional<QString> save(const AlbumDocument &album, const QString &path)
     return write(album, path, false);
 }
 
-std::optional<QString> exportForm(const AlbumDocument &album, const QString &path)
+std::optional<QString> exportForm(
+    const AlbumDocument &album, const QString &path, const QSet<QString> &leftOut)
 {
-    return write(album, path, true);
+    return write(album, path, true, leftOut);
 }
 
 } // namespace AlbumFiles

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSet>
+
 #include "AlbumType.h"
 #include "ReaderHooks.h"
 
@@ -24,7 +26,9 @@ bool read(AlbumDocument &album, const QString &path, const QString &playerRoot =
 // nothing was written.
 std::optional<QString> save(const AlbumDocument &album, const QString &path);
 // The form that goes with exported media: relative paths.
-std::optional<QString> exportForm(const AlbumDocument &album, const QString &path);
+// leftOut: media the export could not copy; what uses them is left out.
+std::optional<QString> exportForm(
+    const AlbumDocument &album, const QString &path, const QSet<QString> &leftOut = {});
 
 // What opening left out: "N entries of this album could not be found and
 // were left out:" and the first few paths.

@@ -102,8 +102,13 @@ std::optional<QString> objectEntry(
     return std::nullopt;
 }
 
-std::optional<QString> build(ManifestWriter &writer, const AlbumDocument &album, bool exporting)
+std::optional<QString> build(ManifestWriter &writer, const AlbumDocument &album, bool exporting,
+    const QSet<QString> &leftOut)
 {
+    const auto kept = [&leftOut](const QStringList &files) {
+        return std::none_of(
+            files.begin(), files.end(), [&](const QString &f) { return leftOut.contains(f); });
+    };
     if (album.albumType() == AlbumType::Ppl)
         return std::nullopt;
     // Every object is produced before anything is written.
@@ -117,11 +122,16 @@ std::optional<QString> build(ManifestWriter &writer, const AlbumDocument &album,
     const AlbumProperties &p = album.properties();
     writer.WriteAlbumProperties(p.creator, p.description, p.title,
         exporting ? u"Harlowe Lumavine"_s : QString(), p.albumTransition);
-    if (!p.backgroundImage.isEmpty() && QFileInfo(p.backgroundImage).isFile())
+    if (!p.backgroundImage.isEmpty() && QFileInfo(p.backgroundImage).isFile()
+        && kept({p.backgroundImage}))
         writer.WriteObject(true, 1, {path(p.backgroundImage)}, {});
-    for (const BackgroundMusicEntry &music : p.backgroundMusic)
-        writer.WriteObject(true, 6, {path(music.musicFile)}, {});
+    for (const BackgroundMusicEntry &music : p.backgroundMusic) {
+        if (kept({music.musicFile}))
+            writer.WriteObject(true, 6, {path(music.musicFile)}, {});
+    }
     for (ObjectEntry &entry : entries) {
+        if (!kept(entry.files))
+            continue;
         for (QString &file : entry.files)
             file = path(file);
         writer.WriteObject(false, entry.kind, entry.files, entry.value);
@@ -133,10 +143,11 @@ std::optional<QString> build(ManifestWriter &writer, const AlbumDocument &album,
 
 std::optional<QString> BuildSaveManifest(ManifestWriter &writer, const AlbumDocument &album)
 {
-    return build(writer, album, false);
+    return build(writer, album, false, {});
 }
 
-std::optional<QString> BuildExportManifest(ManifestWriter &writer, const AlbumDocument &album)
+std::optional<QString> BuildExportManifest(
+    ManifestWriter &writer, const AlbumDocument &album, const QSet<QString> &leftOut)
 {
-    return build(writer, album, true);
+    return build(writer, album, true, leftOut);
 }

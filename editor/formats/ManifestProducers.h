@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSet>
+
 #include <optional>
 
 #include <QString>
@@ -12,4 +14,7 @@ class ManifestWriter;
 // object cannot be produced whole: the reason comes back instead, so that a
 // good file is never replaced by a shortened one.
 std::optional<QString> BuildSaveManifest(ManifestWriter &writer, const AlbumDocument &album);
-std::optional<QString> BuildExportManifest(ManifestWriter &writer, const AlbumDocument &album);
+// leftOut: media that did not reach the export; objects using them are not
+// written.
+std::optional<QString> BuildExportManifest(
+    ManifestWriter &writer, const AlbumDocument &album, const QSet<QString> &leftOut = {});

@@ -8,20 +8,28 @@
 
 namespace {
 
-std::optional<QString> build(const AlbumDocument &album, const QString &path, bool exporting)
+std::optional<QString> build(
+    const AlbumDocument &album, const QString &path, bool exporting, const QSet<QString> &leftOut)
 {
+    const auto kept = [&leftOut](const QStringList &files) {
+        return std::none_of(
+            files.begin(), files.end(), [&](const QString &f) { return leftOut.contains(f); });
+    };
     const auto file
         = [exporting](const QString &p) { return exporting ? ExportPlaylistPath(p) : p; };
     PlaylistWriter writer;
     writer.BeginPlaylist();
     for (const BackgroundMusicEntry &music : album.properties().backgroundMusic) {
-        if (!exporting && music.source.contains(u"Dev", Qt::CaseInsensitive))
+        if ((!exporting && music.source.contains(u"Dev", Qt::CaseInsensitive))
+            || !kept({music.musicFile}))
             continue;
         writer.WritePlaylistEntry(
             false, PlaylistWriter::MusicTrack, {file(music.musicFile)}, {}, {});
     }
     for (int i = 0; i < album.objectCount(); ++i) {
         const AlbumObject &o = album.object(i);
+        if (!kept(QStringList{o.mainFile} + o.memberFiles))
+            continue;
         if (o.kind == ObjectKind::Still)
             writer.WritePlaylistEntry(
                 true, PlaylistWriter::Photo, {file(o.mainFile)}, o.durationSeconds, o.transition);
@@ -38,12 +46,13 @@ std::optional<QString> build(const AlbumDocument &album, const QString &path, bo
 
 std::optional<QString> BuildSavePlaylist(const AlbumDocument &album, const QString &path)
 {
-    return build(album, path, false);
+    return build(album, path, false, {});
 }
 
-std::optional<QString> BuildExportPlaylist(const AlbumDocument &album, const QString &path)
+std::optional<QString> BuildExportPlaylist(
+    const AlbumDocument &album, const QString &path, const QSet<QString> &leftOut)
 {
-    const auto error = build(album, path, true);
+    const auto error = build(album, path, true, leftOut);
     // Whatever the target held before, the playlist ends as a plain file.
     if (!error)
         QFile::setPermissions(path,

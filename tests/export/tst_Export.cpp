@@ -319,9 +319,16 @@ private Q_SLOTS:
         f.prompts.clear();
         QVERIFY(!exporting.exportToDisk(out + u"/trip.pvm"_s));
         QCOMPARE(f.prompts.texts().size(), 1);
-        QVERIFY(f.prompts.texts().first().startsWith(u"These files could not be copied:"_s));
+        QVERIFY(f.prompts.texts().first().startsWith(
+            u"These files could not be copied, and the album file leaves out what uses them:"_s));
         QVERIFY(f.prompts.texts().first().contains(f.media.path(u"gone.jpg"_s)));
         QVERIFY(QFile::exists(out + u"/Music/tagged.mp3"_s));
+        // The album file names only what reached the folder: not the object
+        // whose picture is missing, though its sound was copied.
+        QFile written(out + u"/PlayList/trip.pvm"_s);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray album = written.readAll();
+        QVERIFY(!album.contains("tagged.mp3"));
     }
 
     void aPlaylistOnADiskGetsThePlayersLayout()

@@ -195,6 +195,27 @@ private Q_SLOTS:
         QVERIFY(QDir(player.path(u"System/Photos"_s)).isEmpty());
     }
 
+    void aCancelledCopyLeavesTheUncopiedOutOfThePlaylist()
+    {
+        Player player;
+        Editor e;
+        e.newAlbum(2);
+        e.add(&EditingCommands::ImageMenuClick, {e.media.copy("color.jpg")});
+        e.properties.addBackgroundMusicFiles(
+            {e.media.copy("untagged.mp3", u"first.mp3"_s), e.media.copy("tagged.mp3")});
+        writeFile(player.path(u"System/Music/first.mp3"_s), "older");
+        e.prompts.clear();
+        e.prompts.overwriteAnswers.append(Overwrite::Cancel);
+        e.exporting.exportToPlayer(player.root(), u"P"_s, u"Trip"_s);
+        QCOMPARE(e.prompts.overwriteAsked, QStringList({player.path(u"System/Music/first.mp3"_s)}));
+        QVERIFY(!QFile::exists(player.path(u"System/Music/tagged.mp3"_s)));
+        const QByteArray album = readFile(player.path(u"System/PhotoList/Trip.ppl"_s));
+        // The file kept on the player is named; the one never copied is not.
+        QVERIFY(album.contains("System\\Music\\first.mp3"));
+        QVERIFY(!album.contains("tagged.mp3"));
+        QVERIFY(album.contains("System\\Photos\\color.jpg"));
+    }
+
     void anAlbumOpensFromThePlayerWithItsRelativePaths()
     {
         Player player;
