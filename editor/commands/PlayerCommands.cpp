@@ -52,11 +52,17 @@ QString PlayerCommands::reachFolder(const QString &root, const QString &relative
     return {};
 }
 
-void PlayerCommands::mnuAlbum_ImportClick()
+std::optional<DeviceSelection::Chosen> PlayerCommands::choosePlayer(
+    DeviceSelection::Purpose purpose) const
 {
     DeviceSelection devices(m_ctx);
     devices.removableMounts = removableMounts;
-    const auto chosen = devices.select(DeviceSelection::Purpose::Open);
+    return devices.select(purpose);
+}
+
+void PlayerCommands::mnuAlbum_ImportClick()
+{
+    const auto chosen = choosePlayer(DeviceSelection::Purpose::Open);
     if (!chosen)
         return;
     m_files.openFromPlayer(
@@ -89,9 +95,7 @@ bool PlayerCommands::deleteAlbums(
 
 void PlayerCommands::MnuDeleteAlbumClick()
 {
-    DeviceSelection devices(m_ctx);
-    devices.removableMounts = removableMounts;
-    const auto chosen = devices.select(DeviceSelection::Purpose::Delete);
+    const auto chosen = choosePlayer(DeviceSelection::Purpose::Delete);
     if (!chosen)
         return;
     bool deleted = false;
@@ -141,9 +145,7 @@ void PlayerCommands::addPlayerMusic(const QStringList &files)
 
 void PlayerCommands::mnuAddBGMusic_DeviceClick()
 {
-    DeviceSelection devices(m_ctx);
-    devices.removableMounts = removableMounts;
-    const auto chosen = devices.select(DeviceSelection::Purpose::Music);
+    const auto chosen = choosePlayer(DeviceSelection::Purpose::Music);
     if (!chosen)
         return;
     PlayerFilesRequest request;

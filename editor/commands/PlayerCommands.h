@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandContext.h"
+#include "DeviceSelection.h"
 
 #include <functional>
 
@@ -36,6 +37,8 @@ public:
     std::function<void(int ms)> wait;
 
 private:
+    std::optional<DeviceSelection::Chosen> choosePlayer(DeviceSelection::Purpose purpose) const;
+
     CommandContext m_ctx;
     FileCommands &m_files;
 };

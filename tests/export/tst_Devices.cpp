@@ -8,6 +8,7 @@
 #include "DeviceSelection.h"
 #include "DeviceStatusFile.h"
 #include "RemovableMounts.h"
+#include "TestMedia.h"
 #include "Texts.h"
 
 #include <QDir>
@@ -19,14 +20,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 DeviceStatusFile status(int code, int count, const QStringList &names, const QString &drive)
 {

@@ -30,20 +30,6 @@ AlbumObject record(ObjectKind kind, const QString &main)
     return o;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestExport : public QObject
@@ -162,7 +148,7 @@ private Q_SLOTS:
         QList<int> percents;
         QCOMPARE(
             FileCopier::copy(source, target, [&](int p) { percents.append(p); }), std::nullopt);
-        QCOMPARE(contents(target), bytes);
+        QCOMPARE(readFile(target), bytes);
         QCOMPARE(QFileInfo(target).lastModified().toSecsSinceEpoch(), old.toSecsSinceEpoch());
         QVERIFY(QFileInfo(target).isWritable());
         QCOMPARE(percents, QList<int>({40, 80, 100}));
@@ -174,7 +160,7 @@ private Q_SLOTS:
         const auto error = FileCopier::copy(
             source, target, [&](int) { cancel = true; }, &cancel);
         QCOMPARE(error, std::optional<QString>(FileCopier::cancelledText()));
-        QCOMPARE(contents(target), QByteArray("the old copy"));
+        QCOMPARE(readFile(target), QByteArray("the old copy"));
         QCOMPARE(QDir(dir.path(u"out/deep"_s)).entryList(QDir::Files | QDir::Hidden),
             QStringList{u"big.bin"_s});
 
@@ -185,7 +171,7 @@ private Q_SLOTS:
         QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
         const auto pipe = FileCopier::copy(QFile::decodeName(fifo), target);
         QVERIFY(pipe && pipe->endsWith(u"not a regular file"_s));
-        QCOMPARE(contents(target), QByteArray("the old copy"));
+        QCOMPARE(readFile(target), QByteArray("the old copy"));
     }
 
     void aFullDiskLeavesNoHalfCopy()
@@ -251,13 +237,13 @@ private Q_SLOTS:
             QStringList{u"The album file exists.\r\n\r\n"_s + out
                 + u"/PlayList/trip.pvm\r\n\r\nOverwrite it?"_s});
         QCOMPARE(f.prompts.overwriteAsked.size(), 1);
-        QCOMPARE(contents(out + u"/Music/tagged.mp3"_s), contents(testMedia("tagged.mp3")));
+        QCOMPARE(readFile(out + u"/Music/tagged.mp3"_s), readFile(testMedia("tagged.mp3")));
         // No to the album file question stops before anything is copied.
         writeFile(out + u"/Music/tagged.mp3"_s, "stale");
         f.prompts.clear();
         f.prompts.answers = {UserPrompts::Answer::No};
         QVERIFY(!exporting.exportToDisk(out + u"/trip.pvm"_s));
-        QCOMPARE(contents(out + u"/Music/tagged.mp3"_s), QByteArray("stale"));
+        QCOMPARE(readFile(out + u"/Music/tagged.mp3"_s), QByteArray("stale"));
         // Cancel ends the copying; the album file is still written.
         QVERIFY(QFile::remove(out + u"/PlayList/trip.pvm"_s));
         f.prompts.clear();
@@ -341,9 +327,9 @@ private Q_SLOTS:
         const QString out = f.media.path(u"stick"_s);
         QVERIFY(exporting.exportToDisk(out + u"/show.ppl"_s));
         // Photos at full size, beside the playlist's folders.
-        QCOMPARE(contents(out + u"/System/Photos/big.jpg"_s), contents(photo));
+        QCOMPARE(readFile(out + u"/System/Photos/big.jpg"_s), readFile(photo));
         QVERIFY(
-            contents(out + u"/System/PhotoList/show.ppl"_s).contains("System\\Photos\\big.jpg"));
+            readFile(out + u"/System/PhotoList/show.ppl"_s).contains("System\\Photos\\big.jpg"));
         for (const char *folder : {"System/Music", "System/Movie"})
             QVERIFY(QDir(out + u'/' + QString::fromLatin1(folder)).exists());
     }

@@ -45,14 +45,6 @@ QByteArray markedJpeg(QSize size, int orientation)
     return jpeg.left(2) + app1 + jpeg.mid(2);
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 bool reddish(QRgb c)
 {
     return qRed(c) > 180 && qBlue(c) < 80;

@@ -9,6 +9,7 @@
 #include "ExportFileList.h"
 #include "MediaProbe.h"
 #include "PhotoHandOver.h"
+#include "TestMedia.h"
 #include "Texts.h"
 
 #include <QDir>
@@ -20,20 +21,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A folder standing for a player, announced to the connector.
 struct Player

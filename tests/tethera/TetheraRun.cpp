@@ -8,15 +8,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-} // namespace
-
 TetheraRun::TetheraRun()
     : environment(QProcessEnvironment::systemEnvironment())
 {
