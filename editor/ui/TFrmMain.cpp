@@ -5,17 +5,20 @@
 #include "FileBrowserRules.h"
 #include "MenuRules.h"
 #include "PreviewPicture.h"
+#include "PreviewPlayer.h"
 #include "PropertyPages.h"
 #include "Texts.h"
 #include "ThumbnailStrip.h"
 #include "Thumbnails.h"
 #include "TimelineView.h"
 #include "TransportBar.h"
+#include "WinColor.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -55,10 +58,9 @@ TFrmMain::TFrmMain(QWidget *parent)
     buildToolBar();
 
     m_strip = new ThumbnailStrip(m_album, this);
-    m_preview = new QLabel(this);
-    m_preview->setAlignment(Qt::AlignCenter);
+    m_preview
+        = new PreviewPlayer(m_album, m_prompts, PlaybackRules::preview(), winColor(14207944), this);
     m_preview->setMinimumSize(320, 240);
-    m_preview->setStyleSheet(u"background: rgb(200,203,216);"_s);
     m_typeLabel = new QLabel(this);
 
     auto *pages = new PropertyPages(m_album, m_state, m_properties, m_player, this);
@@ -66,10 +68,6 @@ TFrmMain::TFrmMain(QWidget *parent)
     auto *previewBox = new QWidget(this);
     auto *previewLayout = new QVBoxLayout(previewBox);
     m_transport = new TransportBar(this);
-    // Playing is not built yet: Play is off and its hint says so.
-    m_transport->button(TransportBar::Play)->setEnabled(false);
-    m_transport->button(TransportBar::Play)
-        ->setToolTip(u"Play (not available yet in this version)"_s);
     connect(m_transport, &TransportBar::pressed, this,
         [this](TransportBar::Button b) { transportPressed(b); });
     previewLayout->addWidget(new QLabel(u"Album Editor"_s, this));
@@ -97,9 +95,9 @@ TFrmMain::TFrmMain(QWidget *parent)
             : m_companions.ReadFileComment(path);
     });
     connect(m_browser, &FileBrowserPane::showPicture, this, [this](const QString &path) {
-        showPicture(decodePhotoCovering(path, m_preview->contentsRect().size()));
+        showPicture(decodePhotoCovering(path, m_preview->pictureArea()));
     });
-    connect(m_browser, &FileBrowserPane::clearPicture, m_preview, &QLabel::clear);
+    connect(m_browser, &FileBrowserPane::clearPicture, this, [this] { showPicture({}); });
     auto *whole = new QSplitter(Qt::Horizontal, this);
     whole->addWidget(m_browser);
     whole->addWidget(main);
@@ -113,6 +111,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     }
     bindState();
     installHooks();
+    bindPlayback();
     m_state.setCaption(QString::fromUtf16(Texts::WindowCaptionPrefix) + m_album.fileName());
 }
 
@@ -169,12 +168,23 @@ QWidget *TFrmMain::buildStripBox()
 
 void TFrmMain::transportPressed(int button)
 {
-    // Playing comes with the playback engine; until then the buttons step
-    // through the album.
+    PlaybackEngine &engine = m_preview->engine();
     const int count = m_album.objectCount();
     const int current = m_album.currentObject();
     int target = -1;
     switch (button) {
+    case TransportBar::Play:
+        engine.play(current, 0);
+        showTransport();
+        return;
+    case TransportBar::Pause:
+        engine.pause();
+        showTransport();
+        return;
+    case TransportBar::Stop:
+        engine.stop();
+        showTransport();
+        return;
     case TransportBar::First:
         target = 0;
         break;
@@ -190,8 +200,51 @@ void TFrmMain::transportPressed(int button)
     default:
         return;
     }
-    if (target >= 0 && target < count)
+    if (target < 0 || target >= count)
+        return;
+    // While playing, another object restarts playback there.
+    if (engine.playing())
+        engine.restartAt(target);
+    else
         selectObject(target, 3);
+}
+
+void TFrmMain::showTransport()
+{
+    const PlaybackEngine::State state = m_preview->engine().state();
+    using S = PlaybackEngine::State;
+    m_transport->button(TransportBar::Play)->setChecked(state == S::Playing);
+    m_transport->button(TransportBar::Pause)->setEnabled(state != S::Stopped);
+    m_transport->button(TransportBar::Pause)->setChecked(state == S::Paused);
+    m_transport->button(TransportBar::Stop)->setEnabled(state != S::Stopped);
+    m_transport->repeat()->setEnabled(state == S::Stopped);
+}
+
+void TFrmMain::bindPlayback()
+{
+    PlaybackEngine &engine = m_preview->engine();
+    engine.setVolume(m_transport->volume());
+    connect(m_transport, &TransportBar::volumeChanged, &engine, &PlaybackEngine::setVolume);
+    connect(&engine, &PlaybackEngine::stateChanged, this, [this](PlaybackEngine::State state) {
+        const bool playing = state != PlaybackEngine::State::Stopped;
+        if (playing != m_state.playing) {
+            m_state.playing = playing;
+            m_state.SetEditingEnabled(!playing);
+        }
+        showTransport();
+        if (!playing) {
+            m_timeline->hideProgress();
+            if (m_album.objectCount() > 0)
+                selectObject(std::max(0, m_album.currentObject()), 2);
+        }
+    });
+    connect(&engine, &PlaybackEngine::objectStarted, this, [this](int index) {
+        m_album.setCurrentObject(index);
+        m_strip->ensureVisible(index);
+        m_timeline->ensureVisible(index);
+    });
+    connect(&engine, &PlaybackEngine::progressed, m_timeline, &TimelineView::showProgress);
+    connect(&engine, &PlaybackEngine::finished, this, [this] { selectObject(0, 0); });
 }
 
 void TFrmMain::startWith(const QStringList &arguments)
@@ -486,7 +539,8 @@ void TFrmMain::installHooks()
     h.suspendTimeline = [this](bool on) { m_timeline->setUpdatesEnabled(!on); };
     h.processEvents = [] { QCoreApplication::processEvents(); };
     h.selectObject = [this](int index, int mode) { selectObject(index, mode); };
-    h.clearPreview = [this] { m_preview->clear(); };
+    h.clearPreview = [this] { showPicture({}); };
+    h.stopPlayback = [this] { m_preview->engine().stop(); };
     h.statusProgress = [this](const QString &text) { m_panels[4]->setText(text); };
     h.exportToDevice = [this] { m_export.mnuExport_EquipClick(); };
     m_state.programFolder = QCoreApplication::applicationDirPath() + u'/';
@@ -511,19 +565,12 @@ void TFrmMain::selectObject(int index, int mode)
 
 void TFrmMain::showPreview(int index, int member)
 {
-    showPicture(
-        PreviewPicture::of(m_album.object(index), member, m_preview->contentsRect().size()));
+    showPicture(PreviewPicture::of(m_album.object(index), member, m_preview->pictureArea()));
 }
 
 void TFrmMain::showPicture(const QImage &picture)
 {
-    if (picture.isNull()) {
-        m_preview->clear();
-        return;
-    }
-    const QRect fitted = PreviewPicture::fit(picture.size(), m_preview->contentsRect().size());
-    m_preview->setPixmap(QPixmap::fromImage(
-        picture.scaled(fitted.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    m_preview->showStill(picture);
 }
 
 void TFrmMain::showStatus()

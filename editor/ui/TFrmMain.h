@@ -16,6 +16,7 @@
 #include <QMainWindow>
 
 class QAction;
+class PreviewPlayer;
 class QLabel;
 class QMenu;
 class FileBrowserPane;
@@ -79,6 +80,9 @@ private:
     QWidget *buildStripBox();
     void transportPressed(int button);
     void showStatus();
+    // Play down while playing, Pause down while paused, Stop while either.
+    void showTransport();
+    void bindPlayback();
 
     WidgetPrompts m_prompts;
     AlbumDocument m_album;
@@ -100,7 +104,7 @@ private:
     FileBrowserPane *m_browser = nullptr;
     QSlider *m_thumbSize = nullptr;
     QLabel *m_percent = nullptr;
-    QLabel *m_preview = nullptr;
+    PreviewPlayer *m_preview = nullptr;
     QLabel *m_typeLabel = nullptr;
     QLabel *m_rowLabel = nullptr;
     QLabel *m_audioLane = nullptr;

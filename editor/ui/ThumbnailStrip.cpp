@@ -234,3 +234,11 @@ void ThumbnailStrip::scrollContentsBy(int, int)
 {
     viewport()->update();
 }
+
+void ThumbnailStrip::ensureVisible(int index)
+{
+    const QRect cell = m_grid.cell(index, m_columns, 0);
+    QScrollBar *bar = verticalScrollBar();
+    if (cell.top() < bar->value() || cell.bottom() > bar->value() + viewport()->height())
+        bar->setValue(cell.top());
+}

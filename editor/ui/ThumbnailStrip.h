@@ -26,6 +26,8 @@ public:
     // The object under a point of the viewport, -1 for none.
     int indexAt(QPoint point) const;
     QRect panelRect(int index) const;
+    // Scrolls so that the object's panel is in view.
+    void ensureVisible(int index);
 
 Q_SIGNALS:
     void objectClicked(int index);

@@ -1,6 +1,7 @@
 #include "TimelineView.h"
 
 #include "AlbumDocument.h"
+#include "Rounding.h"
 #include "Ruler.h"
 #include "TimelineEdits.h"
 #include "WinColor.h"
@@ -189,6 +190,51 @@ void TimelineView::showMarker(int contentX)
     m_marker->show();
 }
 
+void TimelineView::showProgress(int index, int member, int ticks)
+{
+    if (index < 0 || index >= m_album.objectCount())
+        return;
+    const QRect row = m_layout.rowRect(index);
+    const std::vector<QRect> blocks
+        = m_layout.memberBlocks(index, m_album.object(index), m_album.pplMode());
+    int start = row.left();
+    int end = row.right() + 1;
+    if (!blocks.empty() && member >= 0) {
+        if (size_t(member) >= blocks.size()) {
+            start = blocks.back().left(); // repeating: the last block to the row's end
+        } else {
+            start = blocks[size_t(member)].left();
+            end = blocks[size_t(member)].right() + 1;
+        }
+    }
+    const double step = scale().progressPixels(0.5);
+    int x = int(std::min<qint64>(end, start + Rounding::halfEven(step * ticks)));
+    // Beyond the visible width the timeline moves on by one width.
+    const int visible = viewport()->width();
+    QScrollBar *bar = horizontalScrollBar();
+    if (x - bar->value() > visible)
+        bar->setValue(bar->value() + visible);
+    x = int(scale().snapProgress(x));
+    if (!m_progress) {
+        m_progress = new QWidget(viewport());
+        m_progress->setAutoFillBackground(true);
+        QPalette red = m_progress->palette();
+        red.setColor(QPalette::Window, Qt::red);
+        m_progress->setPalette(red);
+    }
+    m_progressX = x;
+    m_progress->setGeometry(x - bar->value(), 0, 2, viewport()->height());
+    m_progress->show();
+    m_progress->raise();
+}
+
+void TimelineView::hideProgress()
+{
+    m_progressX = -1;
+    if (m_progress)
+        m_progress->hide();
+}
+
 void TimelineView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
@@ -335,4 +381,14 @@ void TimelineView::resizeEvent(QResizeEvent *event)
 void TimelineView::scrollContentsBy(int, int)
 {
     viewport()->update();
+}
+
+void TimelineView::ensureVisible(int index)
+{
+    if (index < 0 || index >= m_album.objectCount())
+        return;
+    const QRect row = m_layout.rowRect(index);
+    QScrollBar *bar = horizontalScrollBar();
+    if (row.left() < bar->value() || row.left() > bar->value() + viewport()->width())
+        bar->setValue(row.left());
 }

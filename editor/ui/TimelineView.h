@@ -37,6 +37,14 @@ public:
         m_memberResizeAllowed = std::move(allowed);
     }
     bool widthToDuration() const { return m_widthToDuration; }
+    // The red progress marker of a playing object: half-seconds into its
+    // row (or into the member block that plays), scrolled into view.
+    void showProgress(int index, int member, int ticks);
+    void hideProgress();
+    // Scrolls so that the object's row starts in view.
+    void ensureVisible(int index);
+    // Where the progress marker stands, in content pixels; -1 when hidden.
+    int progressX() const { return m_progressX; }
 
 Q_SIGNALS:
     void objectClicked(int index);
@@ -80,4 +88,6 @@ private:
     int m_grabX = 0;
     QLabel *m_floating = nullptr;
     QWidget *m_marker = nullptr;
+    QWidget *m_progress = nullptr;
+    int m_progressX = -1;
 };

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QSlider>
 #include <QStyle>
@@ -16,18 +17,34 @@ TransportBar::TransportBar(QWidget *parent)
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
-    const std::pair<QString, QString> buttons[]
-        = {{u"|<"_s, u"First"_s}, {u"<<"_s, u"Pre"_s}, {u">"_s, u"Play"_s}, {u"||"_s, u"Pause"_s},
-            {u"[]"_s, u"Stop"_s}, {u">>"_s, u"Next"_s}, {u">|"_s, u"Last"_s}};
+    // The desktop theme's icons, else the ones Qt's style carries.
+    struct Face
+    {
+        const char *themeIcon;
+        QStyle::StandardPixmap fallback;
+        QString hint;
+    };
+    const Face faces[] = {{"media-skip-backward", QStyle::SP_MediaSkipBackward, u"First"_s},
+        {"media-seek-backward", QStyle::SP_MediaSeekBackward, u"Pre"_s},
+        {"media-playback-start", QStyle::SP_MediaPlay, u"Play"_s},
+        {"media-playback-pause", QStyle::SP_MediaPause, u"Pause"_s},
+        {"media-playback-stop", QStyle::SP_MediaStop, u"Stop"_s},
+        {"media-seek-forward", QStyle::SP_MediaSeekForward, u"Next"_s},
+        {"media-skip-forward", QStyle::SP_MediaSkipForward, u"Last"_s}};
     for (int i = First; i <= Last; ++i) {
         auto *b = new QToolButton(this);
-        b->setText(buttons[i].first);
-        b->setToolTip(buttons[i].second);
-        b->setAccessibleName(buttons[i].second);
+        b->setIcon(QIcon::fromTheme(
+            QString::fromLatin1(faces[i].themeIcon), style()->standardIcon(faces[i].fallback)));
+        b->setToolTip(faces[i].hint);
+        b->setAccessibleName(faces[i].hint);
+        b->setAutoRaise(true);
         connect(b, &QToolButton::clicked, this, [this, i] { Q_EMIT pressed(Button(i)); });
         m_buttons[i] = b;
         row->addWidget(b);
     }
+    // Play and Pause stay down while they hold.
+    m_buttons[Play]->setCheckable(true);
+    m_buttons[Pause]->setCheckable(true);
     m_buttons[Pause]->setEnabled(false);
     m_buttons[Stop]->setEnabled(false);
     m_repeat = new QCheckBox(u"Repeat"_s, this);
@@ -35,7 +52,9 @@ TransportBar::TransportBar(QWidget *parent)
     row->addWidget(m_repeat);
     row->addStretch(1);
     auto *speaker = new QLabel(this);
-    speaker->setPixmap(style()->standardIcon(QStyle::SP_MediaVolume).pixmap(16, 16));
+    speaker->setPixmap(
+        QIcon::fromTheme(u"audio-volume-high"_s, style()->standardIcon(QStyle::SP_MediaVolume))
+            .pixmap(16, 16));
     speaker->setToolTip(u"Volume"_s);
     row->addWidget(speaker);
     m_volume = new QSlider(Qt::Horizontal, this);

@@ -5,6 +5,7 @@
 #include "BrowserModel.h"
 #include "FileBrowserPane.h"
 #include "FileBrowserRules.h"
+#include "PreviewPlayer.h"
 #include "TFrmMain.h"
 #include "TestMedia.h"
 
@@ -116,11 +117,7 @@ private Q_SLOTS:
             view->viewport(), Qt::LeftButton, {}, view->visualRect(photoIndex).center());
         QCOMPARE(shown.count(), 1);
         QCOMPARE(shown.first().first().toString(), photo);
-        const QLabel *preview = nullptr;
-        for (const QLabel *label : window.findChildren<QLabel *>()) {
-            if (label->minimumWidth() == 320)
-                preview = label;
-        }
+        const auto *preview = window.findChild<PreviewPlayer *>()->findChild<QLabel *>();
         QVERIFY(preview && !preview->pixmap().isNull());
         QVERIFY(preview->pixmap().width() <= preview->contentsRect().width());
 

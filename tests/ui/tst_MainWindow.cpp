@@ -212,9 +212,14 @@ private Q_SLOTS:
                 select = b;
         }
         QVERIFY(select && !select->isEnabled());
-        // Play does nothing yet, so it is off.
+        // The transport buttons show icons and keep their hints; Pause and
+        // Stop wait for playing.
         auto *transport = window.findChild<TransportBar *>();
-        QVERIFY(transport && !transport->button(TransportBar::Play)->isEnabled());
+        QVERIFY(transport && transport->button(TransportBar::Play)->isEnabled());
+        QVERIFY(!transport->button(TransportBar::Play)->icon().isNull());
+        QCOMPARE(transport->button(TransportBar::Play)->toolTip(), u"Play"_s);
+        QVERIFY(!transport->button(TransportBar::Pause)->isEnabled());
+        QVERIFY(!transport->button(TransportBar::Stop)->isEnabled());
         int deletes = 0;
         for (const QAction *a : window.findChildren<QAction *>()) {
             if (a->text() == u"Delete(&D)"_s) {

@@ -1,0 +1,3 @@
+#include "PlaybackLog.h"
+
+Q_LOGGING_CATEGORY(lcPlayback, "quillan.playback", QtWarningMsg)
