@@ -7,6 +7,7 @@
 #include "PreviewPicture.h"
 #include "PreviewPlayer.h"
 #include "PropertyPages.h"
+#include "TFrmSilder.h"
 #include "Texts.h"
 #include "ThumbnailStrip.h"
 #include "Thumbnails.h"
@@ -48,6 +49,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     , m_lifecycle(m_context, m_files, m_editing)
     , m_export(m_context, m_files)
     , m_player(m_context, m_files)
+    , m_slides(m_context)
     , m_help(QCoreApplication::applicationDirPath() + u'/')
     , m_companions(m_prompts)
 {
@@ -209,6 +211,17 @@ void TFrmMain::transportPressed(int button)
         selectObject(target, 3);
 }
 
+void TFrmMain::slideshow(std::optional<SlideCommands::Start> start)
+{
+    if (!start)
+        return;
+    TFrmSilder window(m_album, m_prompts, start->object, start->member, this);
+    window.showFullScreen();
+    window.exec();
+    QCoreApplication::processEvents();
+    selectObject(std::max(0, m_album.currentObject()), 2);
+}
+
 void TFrmMain::showTransport()
 {
     const PlaybackEngine::State state = m_preview->engine().state();
@@ -287,17 +300,6 @@ void TFrmMain::showsDel(QAction *action)
     action->setShortcutContext(Qt::WidgetShortcut);
 }
 
-QAction *TFrmMain::notYet(QMenu *menu, const QString &caption)
-{
-    QAction *action = menu->addAction(caption);
-    action->setEnabled(false);
-    const QString hint = u"Not available yet in this version"_s;
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
-    m_actions.insert(caption, action);
-    return action;
-}
-
 void TFrmMain::buildMenus()
 {
     QMenu *album = menuBar()->addMenu(u"Album(&F)"_s);
@@ -340,11 +342,15 @@ void TFrmMain::buildMenus()
     showsDel(command(edit, u"Delete(&D)"_s, {}, [this] { m_editing.DelMenuClick(); }));
     command(edit, u"Delete All List(&L)"_s, {}, [this] { m_editing.mnuDeleteListAllClick(); });
 
-    // The slideshow is not built yet.
     QMenu *slide = menuBar()->addMenu(u"Slide(&R)"_s);
-    slide->setToolTipsVisible(true);
-    notYet(slide, u"Slide From First(&F)"_s)->setShortcut(Qt::Key_F6);
-    notYet(slide, u"Slide From Current(&C)"_s)->setShortcut(Qt::Key_F7);
+    QAction *first = command(slide, u"Slide From First(&F)"_s, Qt::Key_F6,
+        [this] { slideshow(m_slides.firstslideClick()); });
+    QAction *current = command(slide, u"Slide From Current(&C)"_s, Qt::Key_F7,
+        [this] { slideshow(m_slides.CurrentMenuClick()); });
+    connect(slide, &QMenu::aboutToShow, this, [=, this] {
+        first->setEnabled(MenuRules::N2Click(m_state));
+        current->setEnabled(MenuRules::N2Click(m_state));
+    });
 
     QMenu *help = menuBar()->addMenu(u"Help(&H)"_s);
     command(help, u"Help(&H)"_s, Qt::Key_F1, [this] { m_help.HelpMenuClick(m_prompts); });

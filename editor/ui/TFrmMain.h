@@ -10,6 +10,7 @@
 #include "LifecycleCommands.h"
 #include "PlayerCommands.h"
 #include "PropertyCommands.h"
+#include "SlideCommands.h"
 #include "TimelineCommands.h"
 #include "WidgetPrompts.h"
 
@@ -61,8 +62,6 @@ protected:
 
 private:
     using Handler = std::function<void()>;
-    // A menu item for a command not built yet: off, with a hint saying so.
-    QAction *notYet(QMenu *menu, const QString &caption);
     static void showsDel(QAction *action);
     QWidget *buildTimelineLabels();
     QAction *command(
@@ -83,6 +82,8 @@ private:
     // Play down while playing, Pause down while paused, Stop while either.
     void showTransport();
     void bindPlayback();
+    // Shows the slideshow full screen from where the Slide command said.
+    void slideshow(std::optional<SlideCommands::Start> start);
 
     WidgetPrompts m_prompts;
     AlbumDocument m_album;
@@ -95,6 +96,7 @@ private:
     LifecycleCommands m_lifecycle;
     ExportCommands m_export;
     PlayerCommands m_player;
+    SlideCommands m_slides;
     HelpLibrary m_help;
     CompanionLibraries m_companions;
 

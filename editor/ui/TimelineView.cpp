@@ -217,10 +217,8 @@ void TimelineView::showProgress(int index, int member, int ticks)
     x = int(scale().snapProgress(x));
     if (!m_progress) {
         m_progress = new QWidget(viewport());
-        m_progress->setAutoFillBackground(true);
-        QPalette red = m_progress->palette();
-        red.setColor(QPalette::Window, Qt::red);
-        m_progress->setPalette(red);
+        m_progress->setAttribute(Qt::WA_StyledBackground);
+        m_progress->setStyleSheet(u"background-color: red;"_s);
     }
     m_progressX = x;
     m_progress->setGeometry(x - bar->value(), 0, 2, viewport()->height());
