@@ -408,14 +408,26 @@ void AlbumDocument::SelectTransitionByName(const QString &name)
 
 void AlbumDocument::ApplyAlbumTransition()
 {
-    const QString &name = m_properties.albumTransition;
-    for (int i = 0; i < objectCount(); ++i) {
-        m_objects[size_t(i)].transition = name;
-        if (i < m_outline.entryCount())
-            AlbumOutline::setField(m_outline.entry(i), AlbumOutline::TransitionField, name);
-        Q_EMIT objectChanged(i);
-    }
+    for (int i = 0; i < objectCount(); ++i)
+        setObjectTransition(i, m_properties.albumTransition);
     setModified(true);
+}
+
+void AlbumDocument::ApplyTransition(int index, const QString &name)
+{
+    const int target = index == -1 ? m_currentObject : index;
+    if (target < 0 || target >= objectCount())
+        return;
+    setObjectTransition(target, Transitions::normalized(name));
+    setModified(true);
+}
+
+void AlbumDocument::setObjectTransition(int index, const QString &name)
+{
+    m_objects[size_t(index)].transition = name;
+    if (index < m_outline.entryCount())
+        AlbumOutline::setField(m_outline.entry(index), AlbumOutline::TransitionField, name);
+    Q_EMIT objectChanged(index);
 }
 
 void AlbumDocument::clearTotals()

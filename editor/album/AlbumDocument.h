@@ -118,6 +118,10 @@ public:
     void SelectTransitionByName(const QString &name);
     // Every object and outline entry takes the album transition.
     void ApplyAlbumTransition();
+    // One object's transition from the transition dialog (-1: the selected
+    // object; an index past the last does nothing); unknown names become
+    // "ALPHABLEND".
+    void ApplyTransition(int index, const QString &name);
 
     UserPrompts &prompts() const { return m_prompts; }
     // Writes the outline dump; the reason when it could not be written.
@@ -138,6 +142,7 @@ Q_SIGNALS:
     void previewCleared();
 
 private:
+    void setObjectTransition(int index, const QString &name);
     void appendError(const QString &text);
     void addNewObject(const QString &path, int mediaClass, const MediaProbeResult &probe);
     void addMember(int object, const QString &path, const MediaProbeResult &probe);

@@ -8,6 +8,7 @@
 #include "PreviewPlayer.h"
 #include "PropertyPages.h"
 #include "TFrmSilder.h"
+#include "TFrmTR.h"
 #include "Texts.h"
 #include "ThumbnailStrip.h"
 #include "Thumbnails.h"
@@ -490,9 +491,10 @@ void TFrmMain::bindState()
     const auto click = [this](int index) { selectObject(index, 2); };
     connect(m_strip, &ThumbnailStrip::objectClicked, this, click);
     connect(m_timeline, &TimelineView::objectClicked, this, click);
-    // The transition dialog comes with the slideshow; until then the icon
-    // selects its object like the rest of the panel.
-    connect(m_strip, &ThumbnailStrip::transitionClicked, this, click);
+    connect(m_strip, &ThumbnailStrip::transitionClicked, this, [this](int index) {
+        TFrmTR dialog(m_album, index, this);
+        dialog.exec();
+    });
     connect(m_strip, &ThumbnailStrip::titleClicked, this, [this](int index) {
         if (m_state.playing || m_album.opening())
             return;

@@ -30,7 +30,8 @@ void TImageSlide::Execute()
                 = m_shown.scaled(m_next.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
     }
-    m_progress = 0;
+    m_steps = TransitionFrames::progressSteps(m_step);
+    m_frames = 0;
     m_frame = m_shown;
     m_timer.start();
     update();
@@ -38,12 +39,12 @@ void TImageSlide::Execute()
 
 void TImageSlide::nextFrame()
 {
-    m_progress = std::min(100, m_progress + m_step);
-    if (m_progress >= 100) {
+    const int progress = m_steps.value(m_frames++, 100);
+    if (progress >= 100) {
         Stop();
         return;
     }
-    m_frame = TransitionFrames::frame(m_style, m_shown, m_next, m_progress);
+    m_frame = TransitionFrames::frame(m_style, m_shown, m_next, progress);
     update();
 }
 

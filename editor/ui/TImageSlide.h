@@ -30,6 +30,8 @@ public:
     void Clear();
     bool running() const { return m_timer.isActive(); }
     const QImage &shown() const { return m_frame; }
+    // Frames drawn by the transition running or run last.
+    int frames() const { return m_frames; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -44,5 +46,6 @@ private:
     QColor m_color = Qt::black;
     int m_style = 118;
     int m_step = 5;
-    int m_progress = 0;
+    QList<int> m_steps;
+    int m_frames = 0;
 };

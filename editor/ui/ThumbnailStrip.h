@@ -28,6 +28,9 @@ public:
     QRect panelRect(int index) const;
     // Scrolls so that the object's panel is in view.
     void ensureVisible(int index);
+    // The icon of a transition, as the panels and the transition dialog
+    // show it.
+    static void paintTransitionIcon(QPainter &p, const QRect &r, const QString &transition);
 
 Q_SIGNALS:
     void objectClicked(int index);
@@ -54,7 +57,6 @@ private:
     void paintPanel(QPainter &painter, int index) const;
     static QRect numberBoxRect(const QRect &cell);
     static QRect transitionIconRect(const QRect &cell);
-    static void paintTransitionIcon(QPainter &p, const QRect &r, const QString &transition);
 
     const AlbumDocument &m_album;
     ThumbnailGrid m_grid;
