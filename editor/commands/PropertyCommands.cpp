@@ -101,3 +101,18 @@ void PropertyCommands::mnuPropertyClick()
     if (m_ctx.prompts.editObject(dialog))
         dialog.BtnOKClick(album, m_ctx.state);
 }
+
+void PropertyCommands::RepeatCheckClick(bool checked)
+{
+    AlbumDocument &album = m_ctx.album;
+    if (album.objectCount() == 0)
+        return;
+    if (album.currentObject() < 0)
+        album.setCurrentObject(0);
+    AlbumObject o = album.object(album.currentObject());
+    if (o.kind != ObjectKind::AudioWithStill || o.repeatMembers == checked)
+        return;
+    o.repeatMembers = checked;
+    album.updateObject(album.currentObject(), o);
+    album.setModified(true);
+}

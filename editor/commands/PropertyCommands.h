@@ -20,6 +20,9 @@ public:
     // Choice 0, 1 or 2 on the transition page, applied to every object.
     void Image5Click(int choice);
     void mnuPropertyClick();
+    // The Repeat box under the preview: the selected object's photos with
+    // music cycle while its music plays (the timeline marks it "반복").
+    void RepeatCheckClick(bool checked);
 
 private:
     // Refuses a file that cannot be read, with its path; true when readable.

@@ -239,6 +239,8 @@ void TFrmMain::bindPlayback()
     PlaybackEngine &engine = m_preview->engine();
     engine.setVolume(m_transport->volume());
     connect(m_transport, &TransportBar::volumeChanged, &engine, &PlaybackEngine::setVolume);
+    connect(m_transport->repeat(), &QCheckBox::clicked, this,
+        [this](bool checked) { m_properties.RepeatCheckClick(checked); });
     connect(&engine, &PlaybackEngine::stateChanged, this, [this](PlaybackEngine::State state) {
         const bool playing = state != PlaybackEngine::State::Stopped;
         if (playing != m_state.playing) {
@@ -559,8 +561,17 @@ void TFrmMain::selectObject(int index, int mode)
 {
     if (index < 0 || index >= m_album.objectCount())
         return;
+    // While playing, another object restarts playback there.
+    PlaybackEngine &engine = m_preview->engine();
+    if (engine.playing()) {
+        engine.restartAt(index);
+        return;
+    }
     m_album.setCurrentObject(index);
     const AlbumObject &o = m_album.object(index);
+    QCheckBox *repeat = m_transport->repeat();
+    repeat->setVisible(o.kind == ObjectKind::AudioWithStill);
+    repeat->setChecked(o.repeatMembers);
     const int members = int(o.memberFiles.size());
     if (mode == 3 || members == 0 || o.kind == ObjectKind::StillWithAudio) {
         showPreview(index, o.currentMember);

@@ -12,6 +12,7 @@
 #include "TFrmTR.h"
 #include "TImageSlide.h"
 #include "TestMedia.h"
+#include "ThumbnailStrip.h"
 #include "TimelineView.h"
 #include "TransportBar.h"
 
@@ -53,6 +54,12 @@ private Q_SLOTS:
         // The marker moves half a second (25 px at the 1-second scale) a tick.
         auto *timeline = window.findChild<TimelineView *>();
         QTRY_COMPARE_WITH_TIMEOUT(timeline->progressX(), 25, 2000);
+        // A click on another object restarts playback there.
+        auto *strip = window.findChild<ThumbnailStrip *>();
+        QTest::mouseClick(strip->viewport(), Qt::LeftButton, {}, strip->panelRect(1).center());
+        QCOMPARE(window.album().currentObject(), 1);
+        QVERIFY(window.state().playing);
+        QTRY_COMPARE_WITH_TIMEOUT(timeline->progressX(), 250 + 25, 2000);
         QTest::mouseClick(pause, Qt::LeftButton);
         QVERIFY(pause->isChecked() && !play->isChecked());
         QTest::mouseClick(play, Qt::LeftButton);
@@ -62,7 +69,27 @@ private Q_SLOTS:
         QVERIFY(window.state().editingEnabled());
         QVERIFY(!play->isChecked() && !pause->isEnabled() && !stop->isEnabled());
         QCOMPARE(timeline->progressX(), -1);
-        QCOMPARE(window.album().currentObject(), 0);
+        QCOMPARE(window.album().currentObject(), 1);
+    }
+
+    void theRepeatBoxSetsPhotosWithMusicOnly()
+    {
+        CommandFixture f;
+        f.newAlbum(1);
+        f.add(&EditingCommands::audiomenuClick, {f.media.copy("tagged.mp3")});
+        QCOMPARE(f.album.object(0).kind, ObjectKind::Audio);
+        f.album.setModified(false);
+        f.properties.RepeatCheckClick(true);
+        QVERIFY(!f.album.object(0).repeatMembers);
+        QVERIFY(!f.album.modified());
+        AlbumObject o = f.album.object(0);
+        o.kind = ObjectKind::AudioWithStill;
+        f.album.updateObject(0, o);
+        f.album.setCurrentObject(-1);
+        f.properties.RepeatCheckClick(true);
+        QCOMPARE(f.album.currentObject(), 0);
+        QVERIFY(f.album.object(0).repeatMembers);
+        QVERIFY(f.album.modified());
     }
 
     void theTransitionDisplayRunsItsFrames()
