@@ -35,10 +35,30 @@ private Q_SLOTS:
     {
         // 1 x 50 / 100 + 1 x 50 / 100 is 0 + 0, where one division would
         // give 1; 255 x 50 / 100 drops its half.
-        QImage shown = filled({2, 1}, qRgb(1, 200, 255));
-        TransitionFrames::blend(shown, filled({2, 1}, qRgb(1, 0, 0)), 50);
-        QCOMPARE(shown.pixel(0, 0), qRgb(0, 100, 127));
-        QCOMPARE(shown.pixel(1, 0), qRgb(0, 100, 127));
+        // Five pixels: four go through the wide path, one through the other.
+        QImage shown = filled({5, 1}, qRgb(1, 200, 255));
+        TransitionFrames::blend(shown, filled({5, 1}, qRgb(1, 0, 0)), 50);
+        for (int x = 0; x < 5; ++x)
+            QCOMPARE(shown.pixel(x, 0), qRgb(0, 100, 127));
+        // Every value and progress against the formula itself.
+        for (const int a : {1, 33, 50, 99}) {
+            QImage s(256, 1, QImage::Format_RGB32);
+            QImage n(256, 1, QImage::Format_RGB32);
+            for (int v = 0; v < 256; ++v) {
+                s.setPixel(v, 0, qRgb(v, 255 - v, v / 2));
+                n.setPixel(v, 0, qRgb(255 - v, v, 200));
+            }
+            const QImage before = s;
+            TransitionFrames::blend(s, n, a);
+            for (int v = 0; v < 256; ++v) {
+                const auto mix = [a](int s, int n) { return s * (100 - a) / 100 + n * a / 100; };
+                const QRgb b = before.pixel(v, 0);
+                const QRgb m = n.pixel(v, 0);
+                QCOMPARE(s.pixel(v, 0),
+                    qRgb(
+                        mix(qRed(b), qRed(m)), mix(qGreen(b), qGreen(m)), mix(qBlue(b), qBlue(m))));
+            }
+        }
     }
 
     void theBlendWorksOnWhatIsAlreadyShown()
