@@ -258,6 +258,7 @@ void TFrmMain::bindPlayback()
         m_album.setCurrentObject(index);
         m_strip->ensureVisible(index);
         m_timeline->ensureVisible(index);
+        m_timeline->showProgress(index, m_preview->engine().playingMember(), 0);
     });
     connect(&engine, &PlaybackEngine::progressed, m_timeline, &TimelineView::showProgress);
     connect(&engine, &PlaybackEngine::finished, this, [this] { selectObject(0, 0); });

@@ -150,6 +150,28 @@ private Q_SLOTS:
         }
     }
 
+    void theSlideshowStartsAtTheChosenMember()
+    {
+        Rig s(PlaybackRules::slideshow());
+        for (int i = 0; i < 3; ++i)
+            s.add(still(u"1"_s));
+        AlbumObject o = members(ObjectKind::AudioWithStill, {u"1"_s, u"1"_s, u"1"_s});
+        o.memberFiles = {testMedia("color.jpg"), testMedia("grey.jpg"), testMedia("large.jpg")};
+        s.add(o);
+        s.engine.play(3, 2);
+        QCOMPARE(s.started, QStringList({u"3"_s}));
+        QCOMPARE(s.pictures, QStringList({u"large"_s}));
+        // Pausing keeps what was left of the photo's second, here too.
+        s.clock.advance(400);
+        s.engine.pause();
+        s.clock.advance(5000);
+        s.engine.play(3);
+        s.clock.advance(599);
+        QCOMPARE(s.pictures.size(), 1);
+        s.clock.advance(1);
+        QCOMPARE(s.engine.playingMember(), 3);
+    }
+
     void linksArePassedOverOrKeptAtTheEnd()
     {
         Rig r;
