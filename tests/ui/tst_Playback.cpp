@@ -9,6 +9,7 @@
 #include "QtMediaGraph.h"
 #include "SlideCommands.h"
 #include "TFrmMain.h"
+#include "TFrmSilder.h"
 #include "TFrmTR.h"
 #include "TImageSlide.h"
 #include "TestMedia.h"
@@ -156,6 +157,29 @@ private Q_SLOTS:
         f.prompts.clear();
         QVERIFY(!slides.CurrentMenuClick());
         QVERIFY(f.prompts.shown.isEmpty());
+    }
+
+    void theSlideshowTakesSpaceAndEscapeOnly()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        f.add(&EditingCommands::ImageMenuClick,
+            {f.media.copy("color.jpg"), f.media.copy("grey.jpg")});
+        TFrmSilder window(f.album, f.prompts, 1, 0);
+        window.show();
+        PlaybackEngine &engine = window.player().engine();
+        QCOMPARE(engine.state(), PlaybackEngine::State::Playing);
+        QCOMPARE(engine.playingIndex(), 1);
+        QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+        QTest::keyClick(&window, Qt::Key_Space);
+        QCOMPARE(engine.state(), PlaybackEngine::State::Paused);
+        QTest::keyClick(&window, Qt::Key_Space);
+        QCOMPARE(engine.state(), PlaybackEngine::State::Playing);
+        QTest::keyClick(&window, Qt::Key_Return);
+        QVERIFY(window.isVisible());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(engine.state(), PlaybackEngine::State::Stopped);
     }
 
     void realMediaPlayToTheirEnds()
