@@ -88,15 +88,16 @@ void PlaybackEngine::play(int from, int member)
 {
     if (m_state == State::Paused) {
         const ObjectKind kind = object(m_index).kind;
+        // Music that moved on to its next piece while paused starts too.
         if (runsBackgroundMusic(kind) && m_graphs.back.isActive()
-            && m_graphs.back.state() == MediaGraph::State::Paused)
+            && m_graphs.back.state() != MediaGraph::State::Running)
             m_graphs.back.run();
         for (MediaGraph *graph : {&m_graphs.video, &m_graphs.sound}) {
             if (graph->isActive() && graph->state() == MediaGraph::State::Paused)
                 graph->run();
         }
         m_clock.start(PlaybackClock::Progress, ProgressMs);
-        for (auto timer : {PlaybackClock::Main, PlaybackClock::Member}) {
+        for (auto timer : {PlaybackClock::Main, PlaybackClock::Member, PlaybackClock::Fade}) {
             if (m_interval[timer] != 0)
                 startTimer(timer, m_interval[timer]);
         }
@@ -161,7 +162,8 @@ void PlaybackEngine::nextBackgroundMusic()
         m_graphs.back.clear();
         return;
     }
-    renderBackgroundMusic(m_backCursor, true);
+    // Paused, the next piece waits for Play.
+    renderBackgroundMusic(m_backCursor, m_state == State::Playing);
 }
 
 void PlaybackEngine::startTimer(PlaybackClock::Timer timer, int ms)
@@ -397,7 +399,7 @@ void PlaybackEngine::pause()
     }
     m_clock.stop(PlaybackClock::Progress);
     const qint64 now = m_clock.nowMs();
-    for (auto timer : {PlaybackClock::Main, PlaybackClock::Member}) {
+    for (auto timer : {PlaybackClock::Main, PlaybackClock::Member, PlaybackClock::Fade}) {
         m_clock.stop(timer);
         if (m_interval[timer] != 0)
             m_interval[timer]

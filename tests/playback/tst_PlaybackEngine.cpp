@@ -299,6 +299,34 @@ private Q_SLOTS:
         QCOMPARE(s.sound.volumes, QList<int>({10000}));
     }
 
+    void nothingMovesOnWhilePaused()
+    {
+        Rig r;
+        AlbumObject o = still(u"2"_s);
+        o.kind = ObjectKind::StillWithAudio;
+        o.memberFiles = {testMedia("tagged.mp3")};
+        r.add(o);
+        r.add(still(u"5"_s));
+        r.music({testMedia("untagged.mp3"), testMedia("tagged.mp3")}, {u"2"_s, u"3"_s});
+        r.engine.play(0);
+        r.clock.advance(2200); // two fade steps in
+        r.engine.pause();
+        r.clock.advance(10000);
+        QCOMPARE(r.started.size(), 1);
+        r.engine.play(0);
+        r.clock.advance(300);
+        QCOMPARE(r.started.size(), 2);
+        QCOMPARE(r.back.state(), MediaGraph::State::Running);
+        // A piece of music that ends while paused leaves the next one
+        // waiting for Play.
+        r.engine.pause();
+        r.back.complete();
+        QCOMPARE(r.back.rendered.last(), testMedia("tagged.mp3"));
+        QVERIFY(r.back.state() != MediaGraph::State::Running);
+        r.engine.play(0);
+        QCOMPARE(r.back.state(), MediaGraph::State::Running);
+    }
+
     void theEndsOfPlayback()
     {
         Rig r;
