@@ -6,6 +6,7 @@
 #include "CommandPrompts.h"
 #include "EditorState.h"
 #include "MediaClass.h"
+#include "RecentAlbums.h"
 #include "Texts.h"
 
 #include <QDir>
@@ -76,6 +77,7 @@ bool FileCommands::writeTo(const QString &path)
     m_ctx.state.saveCompleted = true;
     m_ctx.album.setMissingFiles({});
     m_ctx.album.setModified(false);
+    RecentAlbums::add(path);
     return true;
 }
 
@@ -230,6 +232,9 @@ bool FileCommands::OpenAlbumFile(const QString &path, const QString &playerRoot)
         album.setModified(false);
     }
     state.processEvents();
+    // Albums on a player come and go with it; only the disk's are kept.
+    if (read && playerRoot.isEmpty())
+        RecentAlbums::add(path);
     if (read && !album.missingFiles().isEmpty())
         m_ctx.confirm(AlbumFiles::missingFilesReport(album.missingFiles()),
             UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);

@@ -7,6 +7,7 @@
 #include "PreviewPicture.h"
 #include "PreviewPlayer.h"
 #include "PropertyPages.h"
+#include "RecentAlbums.h"
 #include "TFrmSilder.h"
 #include "TFrmTR.h"
 #include "Texts.h"
@@ -212,6 +213,27 @@ void TFrmMain::transportPressed(int button)
         selectObject(target, 3);
 }
 
+void TFrmMain::buildRecentMenu(QMenu *menu)
+{
+    menu->setToolTipsVisible(true);
+    // Filled each time it opens: an album that has gone is shown greyed.
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        menu->clear();
+        const QStringList albums = RecentAlbums::list();
+        for (qsizetype i = 0; i < albums.size(); ++i) {
+            const QString &path = albums[i];
+            QAction *item = menu->addAction(
+                u"&"_s + QString::number(i + 1) + u' ' + QFileInfo(path).fileName());
+            item->setToolTip(path);
+            item->setEnabled(QFileInfo(path).isFile() && !m_state.playing);
+            connect(
+                item, &QAction::triggered, this, [this, path] { m_files.openFromOutside(path); });
+        }
+        if (albums.isEmpty())
+            menu->addAction(u"(none)"_s)->setEnabled(false);
+    });
+}
+
 void TFrmMain::slideshow(std::optional<SlideCommands::Start> start)
 {
     if (!start)
@@ -311,6 +333,7 @@ void TFrmMain::buildMenus()
         [this] { m_editing.NewAlnummenuClick(); });
     command(album, u"Open Album(&O)"_s, QKeySequence(u"Ctrl+O"_s),
         [this] { m_files.OpenAlbummenuClick(); });
+    buildRecentMenu(album->addMenu(u"Recent Albums(&R)"_s));
     album->addSeparator();
     command(album, u"Save Album(&S)"_s, QKeySequence(u"Ctrl+S"_s),
         [this] { m_files.SaveAlbummenuClick(); });

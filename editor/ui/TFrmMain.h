@@ -82,6 +82,8 @@ private:
     // Play down while playing, Pause down while paused, Stop while either.
     void showTransport();
     void bindPlayback();
+    // The albums opened or saved last, each opening as Open opens it.
+    void buildRecentMenu(QMenu *menu);
     // Shows the slideshow full screen from where the Slide command said.
     void slideshow(std::optional<SlideCommands::Start> start);
 

@@ -4,6 +4,7 @@
 #include "../commands/CommandFixture.h"
 #include "AlbumFiles.h"
 #include "PropertyPages.h"
+#include "RecentAlbums.h"
 #include "ScriptedPrompts.h"
 #include "TFrmMain.h"
 #include "TestMedia.h"
@@ -23,6 +24,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -34,7 +36,38 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
+private:
+    QTemporaryDir m_config;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The window's settings and recent albums stay out of the user's.
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+    }
+
+    void recentAlbumsGreyThoseThatHaveGone()
+    {
+        MediaCopies media;
+        const QString kept = media.copy("color.jpg", u"kept.pvm"_s);
+        RecentAlbums::add(media.path(u"gone.pvm"_s));
+        RecentAlbums::add(kept);
+        TFrmMain window;
+        QMenu *recent = nullptr;
+        for (QAction *action : window.menuBar()->actions().first()->menu()->actions()) {
+            if (action->text() == u"Recent Albums(&R)"_s)
+                recent = action->menu();
+        }
+        QVERIFY(recent);
+        Q_EMIT recent->aboutToShow();
+        const QList<QAction *> items = recent->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items[0]->text(), u"&1 kept.pvm"_s);
+        QCOMPARE(items[0]->toolTip(), kept);
+        QVERIFY(items[0]->isEnabled());
+        QCOMPARE(items[1]->text(), u"&2 gone.pvm"_s);
+        QVERIFY(!items[1]->isEnabled());
+    }
     void opensAnAlbumAndSelectsByClicking()
     {
         MediaCopies media;
