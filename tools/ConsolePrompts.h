@@ -23,6 +23,7 @@ public:
         return {};
     }
     int chooseAlbumType() override { return m_albumTypeChoice; }
+    QString chooseFolder(const QString &) override { return {}; }
     bool editObject(ObjectDialogState &) override { return false; }
     std::optional<DeviceAnswer> chooseDevice(const DeviceRequest &) override
     {

@@ -57,6 +57,8 @@ public:
     virtual QString chooseSaveFile(
         const QString &filter, const QString &defaultSuffix, const QString &suggestedName)
         = 0;
+    // A folder dialog; the folder chosen, empty when cancelled.
+    virtual QString chooseFolder(const QString &title) = 0;
     // The album type dialog: the choice clicked last (0 image, 1 music,
     // 2 PPL), or -1 for Cancel.
     virtual int chooseAlbumType() = 0;

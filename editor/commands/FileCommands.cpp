@@ -6,6 +6,7 @@
 #include "CommandPrompts.h"
 #include "EditorState.h"
 #include "MediaClass.h"
+#include "MissingMedia.h"
 #include "RecentAlbums.h"
 #include "Texts.h"
 
@@ -212,7 +213,8 @@ bool FileCommands::openAs(AlbumType type, const QString &path, const QString &pl
     return OpenAlbumFile(path, playerRoot);
 }
 
-bool FileCommands::OpenAlbumFile(const QString &path, const QString &playerRoot)
+bool FileCommands::OpenAlbumFile(
+    const QString &path, const QString &playerRoot, const QHash<QString, QString> &moved)
 {
     AlbumDocument &album = m_ctx.album;
     EditorState &state = m_ctx.state;
@@ -224,6 +226,7 @@ bool FileCommands::OpenAlbumFile(const QString &path, const QString &playerRoot)
         ReaderHooks hooks;
         hooks.progress = state.hooks.statusProgress;
         hooks.processEvents = state.hooks.processEvents;
+        hooks.moved = moved;
         read = AlbumFiles::read(album, path, playerRoot, hooks);
         // The transition page shows the transition the file brought.
         state.setTransitionChoice(Transitions::choiceIn(album.properties().albumTransition));
@@ -239,4 +242,41 @@ bool FileCommands::OpenAlbumFile(const QString &path, const QString &playerRoot)
         m_ctx.confirm(AlbumFiles::missingFilesReport(album.missingFiles()),
             UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);
     return read;
+}
+
+void FileCommands::FindMissingFilesClick()
+{
+    AlbumDocument &album = m_ctx.album;
+    const QStringList missing = album.missingFiles();
+    if (missing.isEmpty() || m_ctx.state.playing)
+        return;
+    const QString folder = m_ctx.prompts.chooseFolder(u"Find Missing Files"_s);
+    if (folder.isEmpty())
+        return;
+    const QHash<QString, QString> moved = MissingMedia::findBelow(missing, folder);
+    if (moved.isEmpty()) {
+        const QString text = missing.size() == 1
+            ? QString(u"The missing file was not found below "_s + folder + u'.')
+            : QString(u"None of the "_s + QString::number(missing.size())
+                + u" missing files were found below "_s + folder + u'.');
+        m_ctx.confirm(text, UserPrompts::Buttons::Ok, UserPrompts::Icon::Information);
+        return;
+    }
+    // Reading again drops what was changed since the album was opened.
+    if (album.modified()
+        && !m_ctx.askYesNo(u"The album is read again with the files found, and the changes not "
+                           u"saved yet are lost. Go on?"_s))
+        return;
+    const QString path = album.filePath();
+    const QString playerRoot = album.openedFromPlayer() ? m_ctx.state.playerRoot : QString();
+    ResetAlbumProperties(m_ctx);
+    album.setCurrentObject(-1);
+    OpenAlbumFile(path, playerRoot, moved);
+    // The file still names the old places until it is saved.
+    album.setModified(true);
+    m_ctx.confirm(QString::number(moved.size()) + u" of "_s + QString::number(missing.size())
+            + u" missing files were found below "_s + folder + u"; "_s
+            + QString::number(album.missingFiles().size())
+            + (album.missingFiles().size() == 1 ? u" is"_s : u" are"_s) + u" still missing."_s,
+        UserPrompts::Buttons::Ok, UserPrompts::Icon::Information);
 }

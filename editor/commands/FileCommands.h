@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include <QHash>
+
 // Save, Save As and Open, and the one routine that opens an album file.
 class FileCommands
 {
@@ -20,7 +22,12 @@ public:
     void openFromOutside(const QString &path);
     // Opens the file as the current album; the current album type picks the
     // reader. playerRoot: the player's root when opening from a player.
-    bool OpenAlbumFile(const QString &path, const QString &playerRoot = {});
+    bool OpenAlbumFile(const QString &path, const QString &playerRoot = {},
+        const QHash<QString, QString> &moved = {});
+    // Find Missing Files: a folder is searched (names compared ignoring
+    // case) for the media the album could not find when it was opened, and
+    // the album is read again with those found; a message counts them.
+    void FindMissingFilesClick();
     // Sets the album type with its commands, pages and label, then opens the
     // file with OpenAlbumFile: every open from the disk goes through here.
     bool openAs(AlbumType type, const QString &path, const QString &playerRoot = {});

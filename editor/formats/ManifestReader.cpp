@@ -108,10 +108,13 @@ QStringList frameValues(const Items &items)
 class ManifestReading
 {
 public:
-    ManifestReading(AlbumDocument &album, const QString &folder)
+    ManifestReading(
+        AlbumDocument &album, const QString &folder, const QHash<QString, QString> &moved)
         : m_album(album)
         , m_paths(folder, PathResolver::layoutRootOf(folder))
-    { }
+    {
+        m_paths.setMoved(moved);
+    }
 
     std::optional<QString> read(const QString &path, const ReaderHooks &hooks);
 
@@ -478,7 +481,7 @@ bool ReadManifest(AlbumDocument &album, const QString &path, const ReaderHooks &
 {
     const QString folder
         = album.albumFolder().isEmpty() ? QFileInfo(path).absolutePath() : album.albumFolder();
-    ManifestReading reading(album, folder);
+    ManifestReading reading(album, folder, hooks.moved);
     if (const auto error = reading.read(path, hooks)) {
         reportUnreadableAlbum(album, path, *error);
         return false;

@@ -67,12 +67,15 @@ std::optional<QString> PathResolver::existingFile(const QString &text) const
         return std::nullopt;
     if (auto found = existingAt(fullPath(text)))
         return found;
-    const auto rest = belowRoot(text);
-    if (!rest || m_layoutRoot.isEmpty())
-        return std::nullopt;
-    QString relative = *rest;
-    relative.replace(u'\\', u'/');
-    return existingAt(QDir::cleanPath(m_layoutRoot + u'/' + relative));
+    if (const auto rest = belowRoot(text); rest && !m_layoutRoot.isEmpty()) {
+        QString relative = *rest;
+        relative.replace(u'\\', u'/');
+        if (auto found = existingAt(QDir::cleanPath(m_layoutRoot + u'/' + relative)))
+            return found;
+    }
+    if (const auto moved = m_moved.constFind(fullPath(text)); moved != m_moved.constEnd())
+        return existingAt(*moved);
+    return std::nullopt;
 }
 
 const QStringList &PathResolver::entriesOf(const QString &folder) const

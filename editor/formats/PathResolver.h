@@ -28,6 +28,9 @@ public:
     QString fullPath(const QString &text) const;
     // The path of the existing regular file the text names, if there is one.
     std::optional<QString> existingFile(const QString &text) const;
+    // Files that have moved, by the full path the album names; consulted
+    // when that path holds nothing.
+    void setMoved(QHash<QString, QString> moved) { m_moved = std::move(moved); }
 
 private:
     std::optional<QString> existingAt(const QString &path) const;
@@ -39,4 +42,5 @@ private:
     QString m_base;
     QString m_layoutRoot;
     mutable QHash<QString, QStringList> m_listings;
+    QHash<QString, QString> m_moved;
 };

@@ -31,10 +31,13 @@ namespace {
 class PlaylistReading
 {
 public:
-    PlaylistReading(AlbumDocument &album, const QString &base, const QString &layoutRoot)
+    PlaylistReading(AlbumDocument &album, const QString &base, const QString &layoutRoot,
+        const QHash<QString, QString> &moved)
         : m_album(album)
         , m_paths(base, layoutRoot)
-    { }
+    {
+        m_paths.setMoved(moved);
+    }
 
     void readBackground(const pugi::xml_node &background);
     void readEntry(const pugi::xml_node &entry);
@@ -208,7 +211,7 @@ bool ReadPlaylist(
     const QString folder
         = album.albumFolder().isEmpty() ? QFileInfo(path).absolutePath() : album.albumFolder();
     PlaylistReading reading(album, playerRoot.isEmpty() ? folder : playerRoot,
-        playerRoot.isEmpty() ? PathResolver::layoutRootOf(folder) : playerRoot);
+        playerRoot.isEmpty() ? PathResolver::layoutRootOf(folder) : playerRoot, hooks.moved);
     const pugi::xml_node root = document.document_element();
 
     AlbumProperties properties = album.properties();

@@ -334,6 +334,11 @@ void TFrmMain::buildMenus()
     command(album, u"Open Album(&O)"_s, QKeySequence(u"Ctrl+O"_s),
         [this] { m_files.OpenAlbummenuClick(); });
     buildRecentMenu(album->addMenu(u"Recent Albums(&R)"_s));
+    QAction *relink = command(
+        album, u"Find Missing Files(&I)..."_s, {}, [this] { m_files.FindMissingFilesClick(); });
+    connect(album, &QMenu::aboutToShow, this, [this, relink] {
+        relink->setEnabled(!m_album.missingFiles().isEmpty() && !m_state.playing);
+    });
     album->addSeparator();
     command(album, u"Save Album(&S)"_s, QKeySequence(u"Ctrl+S"_s),
         [this] { m_files.SaveAlbummenuClick(); });

@@ -10,6 +10,7 @@
 #include "TFrmViewProgress.h"
 #include "TfrmProgress.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -166,4 +167,9 @@ bool WidgetPrompts::editObject(ObjectDialogState &state)
 {
     TFrmObjProp dialog(state, *this, m_parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString WidgetPrompts::chooseFolder(const QString &title)
+{
+    return QFileDialog::getExistingDirectory(m_parent, title, QDir::homePath());
 }

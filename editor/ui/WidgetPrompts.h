@@ -18,6 +18,7 @@ public:
     QString chooseSaveFile(
         const QString &filter, const QString &defaultSuffix, const QString &suggestedName) override;
     int chooseAlbumType() override;
+    QString chooseFolder(const QString &title) override;
     bool editObject(ObjectDialogState &state) override;
     Overwrite askOverwrite(const QString &target) override;
     CopyOutcome runCopies(const std::vector<CopyJob> &jobs) override;

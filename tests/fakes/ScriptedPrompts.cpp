@@ -85,3 +85,8 @@ void ScriptedPrompts::runUpdate(const std::function<void()> &work)
     ++updates;
     work();
 }
+
+QString ScriptedPrompts::chooseFolder(const QString &)
+{
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+}

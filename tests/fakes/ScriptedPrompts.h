@@ -34,6 +34,8 @@ public:
     QString chooseSaveFile(
         const QString &filter, const QString &defaultSuffix, const QString &suggestedName) override;
     int chooseAlbumType() override;
+    // Answers from folderAnswers, cancel when empty.
+    QString chooseFolder(const QString &title) override;
     bool editObject(ObjectDialogState &state) override;
     // Answers from overwriteAnswers, No when empty; the targets asked about
     // are kept in overwriteAsked.
@@ -58,6 +60,7 @@ public:
     QStringList saveAnswers;
     QStringList saveSuggestions;
     QList<int> typeAnswers;
+    QStringList folderAnswers;
     int typeDialogs = 0;
     std::function<bool(ObjectDialogState &)> onEditObject;
     QList<Overwrite> overwriteAnswers;
