@@ -170,8 +170,19 @@ bool encode(const QImage &image, QByteArray *out)
 
 QString written(const QString &target, const QByteArray &bytes)
 {
+    // Every step is checked before the rename: a short write, a failed
+    // flush or an error left on the file cancels it, and the old target
+    // (if any) stays as it was.
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size() || !file.flush()
+        || file.error() != QFileDevice::NoError) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit())
         return file.errorString();
     return {};
 }
