@@ -1,26 +1,22 @@
 #include "EditorSettings.h"
 
-#include <QSettings>
-
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-QSettings settings()
+QSettings EditorSettings::store()
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Harlowe"_s, u"Quillwright"_s);
 }
-} // namespace
 
 int EditorSettings::readVolume()
 {
     bool ok = false;
-    const int volume = settings().value(u"Volume"_s, FullVolume).toInt(&ok);
+    const int volume = store().value(u"Volume"_s, FullVolume).toInt(&ok);
     return ok ? volume : FullVolume;
 }
 
 void EditorSettings::writeVolume(int volume)
 {
-    settings().setValue(u"Volume"_s, volume);
+    store().setValue(u"Volume"_s, volume);
 }
 
 int EditorSettings::sliderFromVolume(int volume)

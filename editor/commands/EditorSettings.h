@@ -1,12 +1,17 @@
 #pragma once
 
-// The editor's one setting, the playback volume, kept in the user's
+#include <QSettings>
+
+// The editor's settings file, the playback volume kept there in the user's
 // Harlowe/Quillwright.ini, and the rule between the volume and its slider.
 class EditorSettings
 {
 public:
     static constexpr int FullVolume = 10000;
     static constexpr int SliderMaximum = 5000;
+
+    // The user's Harlowe/Quillwright.ini, where every setting is kept.
+    static QSettings store();
 
     // 10000 when nothing is stored.
     static int readVolume();

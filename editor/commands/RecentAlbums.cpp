@@ -1,16 +1,12 @@
 #include "RecentAlbums.h"
 
+#include "EditorSettings.h"
+
 #include <QFileInfo>
-#include <QSettings>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QSettings settings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Harlowe"_s, u"Quillwright"_s);
-}
 
 const QString Key = u"RecentAlbums"_s;
 
@@ -20,7 +16,7 @@ namespace RecentAlbums {
 
 QStringList list()
 {
-    return settings().value(Key).toStringList().mid(0, Limit);
+    return EditorSettings::store().value(Key).toStringList().mid(0, Limit);
 }
 
 void add(const QString &path)
@@ -29,7 +25,7 @@ void add(const QString &path)
     QStringList albums = list();
     albums.removeAll(full);
     albums.prepend(full);
-    settings().setValue(Key, albums.mid(0, Limit));
+    EditorSettings::store().setValue(Key, albums.mid(0, Limit));
 }
 
 } // namespace RecentAlbums
