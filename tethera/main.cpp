@@ -10,9 +10,31 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
+
+constexpr char Help[] = R"(Usage: tethera -GETCONNECT | -REFRESHFOLDER FOLDER... | -REFRESHMUSIC
+Finds the connected portable players for the Quillan editor and sends them its
+commands. Each run writes its result to orvocomm.dat in the status folder
+($QUILLAN_STATUS_DIR, else $XDG_RUNTIME_DIR/quillan, else ~/.cache/quillan).
+
+Commands:
+  -GETCONNECT              report the connected players
+  -REFRESHFOLDER FOLDER... ask the player to read the folders again
+  -REFRESHMUSIC            ask the player to rebuild its music database
+
+Options:
+  --help       print this help and exit
+  --version    print the version and exit
+
+Environment:
+  TETHERA_DEVICES=FILE     use the simulated players listed in FILE (an INI
+                           file of [DeviceN] sections with Name and Drive)
+
+Supported models are listed in PPDev.ini beside the program.
+)";
 
 std::string environment(const char *name, const char *fallback)
 {
@@ -34,6 +56,14 @@ std::unique_ptr<DeviceManager> chooseBackEnd()
 
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(Help, stdout);
+        return Connector::ExitDone;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("tethera (Quillan) " QUILLAN_VERSION);
+        return Connector::ExitDone;
+    }
     const std::string statusFolder = Platform::statusFolder();
     // A folder that cannot be made shows up when the file is written.
     Platform::ensurePrivateFolder(statusFolder);

@@ -57,7 +57,8 @@ QByteArray mimePackage()
           "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
     for (const AlbumType &t : Types) {
         xml += QByteArray("  <mime-type type=\"") + t.mime + "\">\n    <comment>" + t.comment
-            + "</comment>\n    <glob pattern=\"" + t.glob + "\"/>\n  </mime-type>\n";
+            + "</comment>\n    <icon name=\"quillan\"/>\n    <glob pattern=\"" + t.glob
+            + "\"/>\n  </mime-type>\n";
     }
     return xml + "</mime-info>\n";
 }
@@ -70,10 +71,15 @@ QByteArray desktopEntry(const QString &executable)
     // Exec quotes the path, escaping backslashes and quotes, as desktop entries need.
     QString quoted = executable;
     quoted.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s);
+    // StartupWMClass is the class Qt gives the window (the application
+    // name), so the taskbar groups the window under this entry.
     return "[Desktop Entry]\nType=Application\nName=Quillan\n"
-           "Comment=Album editor for portable media players\nExec=\""
+           "GenericName=Album Editor for Portable Players\n"
+           "Comment=Album editor for portable media players\nIcon=quillan\nExec=\""
         + quoted.toUtf8() + "\" %f\nMimeType=" + types
-        + "\nTerminal=false\nCategories=AudioVideo;\n";
+        + "\nTerminal=false\nCategories=AudioVideo;AudioVideoEditing;\n"
+          "Keywords=album;slideshow;photo;music;player;playlist;\n"
+          "StartupWMClass=Quillan\n";
 }
 
 bool writeFiles(const QString &dataFolder, const QString &executable, bool *changed)

@@ -1,18 +1,60 @@
 // Quillan: the album editor. One editor per user; a second start raises the
 // first, hands it the files it was given and ends.
 
+#include "ApplicationIdentity.h"
 #include "EditorSettings.h"
 #include "FileTypeRegistration.h"
+#include "LibraryVersions.h"
 #include "SingleInstance.h"
 #include "TFrmMain.h"
+
+#include <cstdio>
+#include <cstring>
 
 #include <QApplication>
 #include <QTimer>
 
+namespace {
+
+constexpr char Help[] = R"(Usage: quillan [ALBUM | MEDIA...]
+Quillan edits albums for portable media players: photos, photos with sound,
+music, music with photos, video clips and links to other albums, saved as MPV
+manifests (.pvm, .mum) or PPL playlists (.ppl), previewed, played full screen
+and exported with their media to a folder or onto a player.
+
+  ALBUM        open the album file (.pvm, .mum or .ppl)
+  MEDIA...     start a new album holding these photos, videos or music files
+
+With no file, the editor asks which kind of album to make. A second start
+hands its files to the editor already running.
+
+Options:
+  --help       print this help and exit
+  --version    print the version and exit
+)";
+
+// The two informational options answer without a display.
+bool answeredOnTerminal(int argc, char *argv[])
+{
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(Help, stdout);
+        return true;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("quillan %s\n", qPrintable(quillanVersion()));
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (answeredOnTerminal(argc, argv))
+        return 0;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillan"));
+    ApplicationIdentity::apply();
     SingleInstance instance(SingleInstance::runtimeFolder(), SingleInstance::defaultName());
     if (!instance.tryBecomePrimary()) {
         instance.notifyPrimary(QCoreApplication::arguments().mid(1));

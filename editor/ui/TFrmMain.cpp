@@ -8,6 +8,7 @@
 #include "PreviewPlayer.h"
 #include "PropertyPages.h"
 #include "RecentAlbums.h"
+#include "TFrmAbout.h"
 #include "TFrmSilder.h"
 #include "TFrmTR.h"
 #include "Texts.h"
@@ -386,6 +387,7 @@ void TFrmMain::buildMenus()
 
     QMenu *help = menuBar()->addMenu(u"Help(&H)"_s);
     command(help, u"Help(&H)"_s, Qt::Key_F1, [this] { m_help.HelpMenuClick(m_prompts); });
+    command(help, u"About Quillan(&A)..."_s, {}, [this] { TFrmAbout(this).exec(); });
 
     m_objectMenu = new QMenu(this);
     QAction *appendImage = command(

@@ -2,9 +2,13 @@
 // and the binding of the object dialog to its working state.
 
 #include "../commands/CommandFixture.h"
+#include "ApplicationIdentity.h"
+#include "LibraryVersions.h"
 #include "ObjectDialogState.h"
 #include "PropertyPages.h"
+#include "TFrmAbout.h"
 #include "TFrmDelDevImg.h"
+#include "TFrmMain.h"
 #include "TFrmObjProp.h"
 #include "TFrmOverWrite.h"
 #include "TFrmSelDevice.h"
@@ -17,8 +21,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -267,6 +273,58 @@ private Q_SLOTS:
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(deletedFiles, QStringList({folder.filePath(u"B.PPL"_s)}));
         QVERIFY(remove.isVisible());
+    }
+
+    // Without an installed theme (as here) the window still gets the built-in
+    // pictures at every size, and the desktop entry's name for Wayland.
+    void windowCarriesTheApplicationIcon()
+    {
+        ApplicationIdentity::apply();
+        QCOMPARE(QGuiApplication::desktopFileName(), u"quillan"_s);
+        QCOMPARE(QGuiApplication::applicationVersion(), quillanVersion());
+        TFrmMain window;
+        const QIcon icon = window.windowIcon();
+        QVERIFY(!icon.isNull());
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QImage picture = icon.pixmap(size, size).toImage();
+            QCOMPARE(picture.size(), QSize(size, size));
+            // Drawn, not blank: the middle of the card is opaque.
+            QCOMPARE(qAlpha(picture.pixel(size / 2, size / 2)), 255);
+        }
+    }
+
+    // Every library is named with a version (an empty one means the build
+    // lost it), the run-time ones are those the program runs on, and the
+    // Help menu reaches the box.
+    void aboutBoxNamesTheLibrariesWithTheirVersions()
+    {
+        const QString details = TFrmAbout::details();
+        QVERIFY(details.contains(u"GNU General Public License, version 3 or later"_s));
+        const QStringList expected = {u"Qt"_s, u"FFmpeg"_s, u"libjpeg-turbo"_s, u"pugixml"_s,
+            u"TagLib"_s, u"libexif"_s, u"OpenSSL"_s};
+        QStringList named;
+        for (const LibraryVersion &library : libraryVersions()) {
+            named << library.name;
+            QVERIFY2(library.version.contains(QRegularExpression(u"^[0-9n]"_s)),
+                qPrintable(library.name + u": "_s + library.version));
+            QVERIFY(details.contains(u"  "_s + library.name + u' ' + library.version));
+        }
+        QCOMPARE(named, expected);
+        QVERIFY(details.contains(u"  Qt "_s + QString::fromLatin1(qVersion()) + u'\n'));
+        QVERIFY(
+            details.contains(u"  TagLib "_s + libraryVersions()[4].version + u" (built with)"_s));
+
+        TFrmMain window;
+        QMenu *help = nullptr;
+        for (QAction *menu : window.menuBar()->actions()) {
+            if (menu->text() == u"Help(&H)"_s)
+                help = menu->menu();
+        }
+        QVERIFY(help);
+        QStringList items;
+        for (QAction *item : help->actions())
+            items << item->text();
+        QCOMPARE(items, QStringList({u"Help(&H)"_s, u"About Quillan(&A)..."_s}));
     }
 };
 
