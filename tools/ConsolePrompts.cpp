@@ -2,7 +2,13 @@
 
 #include "Texts.h"
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
+
+#include <unistd.h>
+
+#include <QElapsedTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -58,4 +64,44 @@ CommandPrompts::Overwrite ConsolePrompts::askOverwrite(const QString &target)
     default:
         return Overwrite::Cancel;
     }
+}
+
+namespace {
+
+std::atomic_bool interrupted = false;
+
+void interrupt(int)
+{
+    interrupted = true;
+}
+
+} // namespace
+
+VideoRenderer::Outcome ConsolePrompts::runRender(const RenderJob &job)
+{
+    interrupted = false;
+    const auto previous = std::signal(SIGINT, interrupt);
+    const bool terminal = isatty(fileno(stderr));
+    QElapsedTimer clock;
+    clock.start();
+    qint64 shownAt = -1000;
+    const auto progress = [&](qint64 done, qint64 total) {
+        // Twice a second on a terminal, every tenth in a log.
+        const bool due = terminal ? clock.elapsed() - shownAt >= 500 || done == total
+                                  : done * 10 / total != (done - 1) * 10 / total;
+        if (!m_echo || !due)
+            return;
+        shownAt = clock.elapsed();
+        const qint64 left = done > 0 ? clock.elapsed() * (total - done) / done / 1000 : 0;
+        std::fprintf(stderr, "%sframe %lld of %lld (%lld%%), %lld s left%s", terminal ? "\r" : "",
+            static_cast<long long>(done), static_cast<long long>(total),
+            static_cast<long long>(done * 100 / total), static_cast<long long>(left),
+            terminal && done < total ? "" : "\n");
+    };
+    const VideoRenderer::Outcome outcome
+        = VideoRenderer::render(job.schedule, job.format, job.path, progress, interrupted);
+    std::signal(SIGINT, previous);
+    if (outcome.result == VideoRenderer::Result::Cancelled && m_echo)
+        printText(stderr, QStringLiteral("\nInterrupted: no video was written.\n"));
+    return outcome;
 }

@@ -34,6 +34,9 @@ public:
     enum class OverwritePolicy { Ask, All, None };
     void setOverwritePolicy(OverwritePolicy policy) { m_overwrite = policy; }
     Overwrite askOverwrite(const QString &target) override;
+    // Renders with a progress line on standard error; Ctrl+C cancels (and
+    // leaves no file).
+    VideoRenderer::Outcome runRender(const RenderJob &job) override;
     const QStringList &texts() const { return m_texts; }
 
 private:

@@ -3,6 +3,7 @@
 #include "CopyEngine.h"
 #include "DeviceChoice.h"
 #include "UserPrompts.h"
+#include "VideoRenderer.h"
 
 #include <optional>
 
@@ -40,6 +41,22 @@ struct PlayerFilesRequest
     // Delete mode: called with the chosen files and the two check boxes,
     // after which the chooser lists the folder again.
     std::function<void(const QStringList &files, bool images, bool audio)> deleteFiles;
+};
+
+// The video choices dialog: the sizes offered (the player's screen last)
+// and the choices it opens with.
+struct VideoFormatRequest
+{
+    QList<QSize> sizes;
+    VideoFormat current;
+};
+
+// A video to render: the schedule, its format and the file.
+struct RenderJob
+{
+    SlideshowSchedule schedule;
+    VideoFormat format;
+    QString path;
 };
 
 // The dialogs the commands open, beside the message boxes. The window shows
@@ -81,6 +98,19 @@ public:
     }
     // The update window, shown while `work` runs.
     virtual void runUpdate(const std::function<void()> &work) { work(); }
+    // The size, rate and quality of a video; nothing for Cancel. Headless
+    // prompts take the choices as they come.
+    virtual std::optional<VideoFormat> chooseVideoFormat(const VideoFormatRequest &request)
+    {
+        return request.current;
+    }
+    // Renders with the progress window (frames, time left, Cancel), the
+    // work off the window's thread. Headless prompts render in place.
+    virtual VideoRenderer::Outcome runRender(const RenderJob &job)
+    {
+        const std::atomic_bool cancel = false;
+        return VideoRenderer::render(job.schedule, job.format, job.path, {}, cancel);
+    }
     // Copies an export's files with the copy window, asking askOverwrite()
     // before a file is replaced. Headless prompts copy in place.
     virtual CopyOutcome runCopies(const std::vector<CopyJob> &jobs)

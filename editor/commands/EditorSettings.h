@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VideoEncoder.h"
+
 #include <QSettings>
 
 // The editor's settings file, the playback volume kept there in the user's
@@ -16,6 +18,12 @@ public:
     // 10000 when nothing is stored.
     static int readVolume();
     static void writeVolume(int volume);
+
+    // The last video choices; the defaults where nothing (sensible) is stored.
+    static VideoFormat readVideoFormat();
+    static void writeVideoFormat(const VideoFormat &format);
+    // The player's screen, which the photo hand-over fits photos to.
+    static QSize playerScreen();
 
     // The slider shows the volume less 5000, or 1 for 5000 and below.
     static int sliderFromVolume(int volume);

@@ -51,6 +51,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     , m_timelineCommands(m_context)
     , m_lifecycle(m_context, m_files, m_editing)
     , m_export(m_context, m_files)
+    , m_video(m_context)
     , m_player(m_context, m_files)
     , m_slides(m_context)
     , m_help(QCoreApplication::applicationDirPath() + u'/')
@@ -352,6 +353,8 @@ void TFrmMain::buildMenus()
         exportMenu, u"Export to Harddisk(&H)"_s, {}, [this] { m_export.mnuExport_HDDClick(); });
     QAction *toDevice = command(
         exportMenu, u"Export to Device(&M)"_s, {}, [this] { m_export.mnuExport_EquipClick(); });
+    QAction *toVideo = command(
+        album, u"Export to Video(&V)..."_s, {}, [this] { m_video.mnuExport_VideoClick(); });
     QAction *openFromDevice = command(
         album, u"Open Album From Device(&P)"_s, {}, [this] { m_player.mnuAlbum_ImportClick(); });
     QAction *deleteOnDevice = command(
@@ -360,6 +363,7 @@ void TFrmMain::buildMenus()
         const CommandAvailability commands = m_state.enabledCommands();
         toDisk->setEnabled(commands.exportToHardDisk);
         toDevice->setEnabled(commands.deviceCommands);
+        toVideo->setEnabled(VideoExportCommands::available(m_context));
         openFromDevice->setEnabled(commands.deviceCommands);
         deleteOnDevice->setEnabled(MenuRules::N1Click(m_album));
     });

@@ -12,6 +12,7 @@
 #include "PropertyCommands.h"
 #include "SlideCommands.h"
 #include "TimelineCommands.h"
+#include "VideoExportCommands.h"
 #include "WidgetPrompts.h"
 
 #include <QMainWindow>
@@ -97,6 +98,7 @@ private:
     TimelineCommands m_timelineCommands;
     LifecycleCommands m_lifecycle;
     ExportCommands m_export;
+    VideoExportCommands m_video;
     PlayerCommands m_player;
     SlideCommands m_slides;
     HelpLibrary m_help;

@@ -5,8 +5,10 @@
 #include "TFrmDeleteProgress.h"
 #include "TFrmObjProp.h"
 #include "TFrmOverWrite.h"
+#include "TFrmRenderProgress.h"
 #include "TFrmSelDevice.h"
 #include "TFrmSelect.h"
+#include "TFrmVideoFormat.h"
 #include "TFrmViewProgress.h"
 #include "TfrmProgress.h"
 
@@ -131,6 +133,21 @@ CopyOutcome WidgetPrompts::runCopies(const std::vector<CopyJob> &jobs)
 {
     TfrmProgress window(
         jobs, [this](const QString &target) { return askOverwrite(target); }, m_parent);
+    window.exec();
+    return window.outcome();
+}
+
+std::optional<VideoFormat> WidgetPrompts::chooseVideoFormat(const VideoFormatRequest &request)
+{
+    TFrmVideoFormat dialog(request, m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.format();
+}
+
+VideoRenderer::Outcome WidgetPrompts::runRender(const RenderJob &job)
+{
+    TFrmRenderProgress window(job, m_parent);
     window.exec();
     return window.outcome();
 }

@@ -22,6 +22,8 @@ public:
     bool editObject(ObjectDialogState &state) override;
     Overwrite askOverwrite(const QString &target) override;
     CopyOutcome runCopies(const std::vector<CopyJob> &jobs) override;
+    std::optional<VideoFormat> chooseVideoFormat(const VideoFormatRequest &request) override;
+    VideoRenderer::Outcome runRender(const RenderJob &job) override;
     std::optional<DeviceAnswer> chooseDevice(const DeviceRequest &request) override;
     QStringList choosePlayerFiles(const PlayerFilesRequest &request) override;
     void runDeletes(
