@@ -8,6 +8,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/log.h>
 #include <libavutil/opt.h>
 #include <libswscale/swscale.h>
 }
@@ -42,6 +43,9 @@ VideoEncoder::~VideoEncoder()
 
 QString VideoEncoder::open(const QString &path, const QString &container, const VideoFormat &format)
 {
+    // Failures come back as error codes and reach the user as messages;
+    // the libraries' own log would only clutter the terminal.
+    av_log_set_level(AV_LOG_QUIET);
     // The muxer knows its file by name: moving the MP4 index to the front
     // reads the file again.
     const QByteArray url = "file:" + QFile::encodeName(path);
