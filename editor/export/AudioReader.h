@@ -1,14 +1,12 @@
 #pragma once
 
-#include "FfmpegInput.h"
+#include "StreamDecoder.h"
 
 #include <vector>
 
 #include <QString>
 
-struct AVCodecContext;
 struct AVFrame;
-struct AVPacket;
 struct SwrContext;
 
 // The sound of a media file (a music file's, a video's) from a point on, as
@@ -36,11 +34,8 @@ private:
     bool decodeMore();
     void take(AVFrame *frame);
 
-    FfmpegInput m_input;
-    int m_stream = -1;
-    AVCodecContext *m_codec = nullptr;
+    StreamDecoder m_decoder;
     SwrContext *m_resampler = nullptr;
-    AVPacket *m_packet = nullptr;
     AVFrame *m_frame = nullptr;
     qint64 m_offsetMs = 0;
     // Samples before the offset still to be dropped, once the first decoded
