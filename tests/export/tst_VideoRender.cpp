@@ -371,6 +371,35 @@ private Q_SLOTS:
         QCOMPARE(s.lengthMs, 5000);
     }
 
+    // Music with photos steps through its photos for their whole seconds;
+    // with Repeat they start over until the music (3.03 s) ends, without it
+    // the last stays. Either way the object lasts as long as its music.
+    void musicWithPhotosRepeatsOnlyWhenAsked()
+    {
+        for (const bool repeat : {false, true}) {
+            CommandFixture f;
+            makeAlbum(f, {}, u"ALPHABLEND"_s);
+            f.album.AddMediaFile(f.media.copy("tagged.mp3"), false, AlbumDocument::RootTarget);
+            f.album.AddMediaFile(photo(u"a.jpg"_s, Qt::red), true, 0);
+            f.album.AddMediaFile(photo(u"b.jpg"_s, Qt::blue), true, 0);
+            AlbumObject o = f.album.object(0);
+            QCOMPARE(o.kind, ObjectKind::AudioWithStill);
+            o.memberDurations = QStringList({u"1.6"_s, u"1"_s});
+            o.repeatMembers = repeat;
+            f.album.updateObject(0, o);
+
+            const auto s = SlideshowSchedule::of(f.album, &VideoRenderer::lengthOf);
+            QStringList pictures;
+            for (const auto &p : s.pictures)
+                pictures << u"%1@%2"_s.arg(QFileInfo(p.file).fileName()).arg(p.atMs);
+            QCOMPARE(pictures,
+                repeat
+                    ? QStringList({u"a.jpg@0"_s, u"b.jpg@1000"_s, u"a.jpg@2000"_s, u"b.jpg@3000"_s})
+                    : QStringList({u"a.jpg@0"_s, u"b.jpg@1000"_s}));
+            QVERIFY2(std::abs(s.lengthMs - 3000) <= 60, qPrintable(QString::number(s.lengthMs)));
+        }
+    }
+
     // The command refuses an album of links and tells the missing media
     // once, in one warning, before it renders.
     void commandRefusesLinksAndTellsWhatIsLeftOut()
