@@ -16,29 +16,39 @@ SlideshowFrames::SlideshowFrames(const SlideshowSchedule &schedule, QSize size)
     m_canvas.fill(Qt::black);
     m_slide.setStep(Step);
     m_slide.setColor(Qt::black);
-    for (const auto &cue : schedule.pictures)
-        ++m_usesLeft[cue.file];
+    for (qsizetype i = 0; i < schedule.pictures.size(); ++i)
+        m_comingCues[schedule.pictures[i].file].append(i);
 }
 
 SlideshowFrames::~SlideshowFrames() = default;
 
 QImage SlideshowFrames::picture(const QString &file)
 {
-    auto found = m_decoded.find(file);
-    if (found == m_decoded.end()) {
+    QImage fitted = m_decoded.take(file);
+    if (fitted.isNull()) {
         // Decoded as the slideshow decodes it for its screen, fitted the same way.
         const QImage photo = decodePhotoCovering(file, m_size);
-        QImage fitted;
         if (!photo.isNull()) {
             fitted = photo.scaled(PreviewPicture::fit(photo.size(), m_size).size(),
                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
-        found = m_decoded.insert(file, fitted);
     }
-    const QImage result = *found;
-    if (--m_usesLeft[file] <= 0)
-        m_decoded.erase(found);
-    return result;
+    QList<qsizetype> &coming = m_comingCues[file];
+    if (!coming.isEmpty())
+        coming.removeFirst();
+    if (coming.isEmpty() || fitted.isNull())
+        return fitted;
+    m_decoded.insert(file, fitted);
+    if (m_decoded.size() > KeptPictures) {
+        // The one needed again last goes.
+        QString latest;
+        for (auto it = m_decoded.cbegin(); it != m_decoded.cend(); ++it) {
+            if (latest.isEmpty() || m_comingCues[it.key()].first() > m_comingCues[latest].first())
+                latest = it.key();
+        }
+        m_decoded.remove(latest);
+    }
+    return fitted;
 }
 
 void SlideshowFrames::showPicture(const SlideshowSchedule::Picture &cue)

@@ -21,6 +21,8 @@ public:
     // The slideshow's transition: 25 ticks of 40 ms.
     static constexpr int TickMs = 40;
     static constexpr int Step = 4;
+    // Decoded photos kept for their next showing.
+    static constexpr qsizetype KeptPictures = 4;
 
     SlideshowFrames(const SlideshowSchedule &schedule, QSize size);
     ~SlideshowFrames();
@@ -47,6 +49,7 @@ private:
     qsizetype m_video = -1;
     std::unique_ptr<VideoReader> m_reader;
     qint64 m_shownKey = 0;
-    QHash<QString, int> m_usesLeft;
+    // Each file's coming cues (indexes into the schedule's pictures).
+    QHash<QString, QList<qsizetype>> m_comingCues;
     QHash<QString, QImage> m_decoded;
 };
