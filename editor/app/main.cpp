@@ -2,6 +2,7 @@
 // first, hands it the files it was given and ends.
 
 #include "ApplicationIdentity.h"
+#include "AutoSave.h"
 #include "EditorSettings.h"
 #include "FileTypeRegistration.h"
 #include "LibraryVersions.h"
@@ -73,14 +74,26 @@ int main(int argc, char *argv[])
     window.setVolume(EditorSettings::readVolume());
     window.showMaximized();
 
+    AutoSave autosave(window.album(), AutoSave::defaultFolder());
+    bool offered = false;
     // The command line is handled once the window shows: an album to open,
-    // or a new album with the media named.
-    QTimer::singleShot(0, &window, [&window] {
+    // or a new album with the media named; then the work an editor that did
+    // not end left behind is offered.
+    QTimer::singleShot(0, &window, [&window, &autosave, &offered] {
         window.startWith(QCoreApplication::arguments().mid(1));
-        if (window.state().quitRequested)
+        if (window.state().quitRequested) {
             QCoreApplication::quit();
+            return;
+        }
+        autosave.offerRecovery(window.context(), window.files());
+        autosave.start(AutoSave::intervalSeconds());
+        offered = true;
     });
     const int result = app.exec();
+    // The editor ends cleanly: whatever was not saved was declined. A copy
+    // that was never offered (the editor ended at its first question) stays.
+    if (offered)
+        autosave.discard();
     EditorSettings::writeVolume(window.volume());
     FileTypeRegistration::registerFor(QCoreApplication::applicationFilePath());
     return result;

@@ -213,6 +213,23 @@ bool FileCommands::openAs(AlbumType type, const QString &path, const QString &pl
     return OpenAlbumFile(path, playerRoot);
 }
 
+bool FileCommands::recover(const QString &copy, AlbumType type, const QString &original)
+{
+    AlbumDocument &album = m_ctx.album;
+    // The copy's own place is no album of the user's.
+    m_keepOutOfRecent = true;
+    openWithSaveQuestion([&] { return copy; });
+    m_keepOutOfRecent = false;
+    if (album.filePath() != copy || album.albumType() != type)
+        return false;
+    adoptPath(original);
+    album.setAlbumFolder(
+        original.isEmpty() ? QString() : QFileInfo(original).absolutePath() + u'/');
+    album.setModified(true);
+    UpdateSaveCommands();
+    return true;
+}
+
 bool FileCommands::OpenAlbumFile(
     const QString &path, const QString &playerRoot, const QHash<QString, QString> &moved)
 {
@@ -236,7 +253,7 @@ bool FileCommands::OpenAlbumFile(
     }
     state.processEvents();
     // Albums on a player come and go with it; only the disk's are kept.
-    if (read && playerRoot.isEmpty())
+    if (read && playerRoot.isEmpty() && !m_keepOutOfRecent)
         RecentAlbums::add(path);
     if (read && !album.missingFiles().isEmpty())
         m_ctx.confirm(AlbumFiles::missingFilesReport(album.missingFiles()),

@@ -31,6 +31,11 @@ public:
     // Sets the album type with its commands, pages and label, then opens the
     // file with OpenAlbumFile: every open from the disk goes through here.
     bool openAs(AlbumType type, const QString &path, const QString &playerRoot = {});
+    // Opens a recovery copy as the album it was taken from: its path (none
+    // for an album never saved) and type, modified. False when the copy was
+    // not opened (the current album's save question was cancelled, or the
+    // copy could not be read).
+    bool recover(const QString &copy, AlbumType type, const QString &original);
     // Open for an album on a player: the save question, the file chosen,
     // then read with its relative paths against the player's root. Save
     // and Save As stay off while it is open.
@@ -61,4 +66,6 @@ private:
         const std::function<QString()> &choose, const QString &playerRoot = {});
 
     CommandContext m_ctx;
+    // While a recovery copy opens: it does not go into the recent albums.
+    bool m_keepOutOfRecent = false;
 };

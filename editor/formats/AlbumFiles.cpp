@@ -7,6 +7,7 @@
 #include "MediaClass.h"
 #include "PlaylistProducers.h"
 #include "PlaylistReader.h"
+#include "WholeFile.h"
 
 #include <QFileInfo>
 
@@ -34,23 +35,6 @@ bool read(
         return ReadPlaylist(album, path, playerRoot, hooks);
     return ReadManifest(album, path, hooks);
 }
-
-namespace {
-std::optional<QString> write(const AlbumDocument &album, const QString &path, bool exporting,
-    const QSet<QString> &leftOut = {})
-{
-    if (album.pplMode())
-        return exporting ? BuildExportPlaylist(album, path, leftOut)
-                         : BuildSavePlaylist(album, path);
-    ManifestWriter writer;
-    writer.BeginManifest();
-    const auto refused = exporting ? BuildExportManifest(writer, album, leftOut)
-                                   : BuildSaveManifest(writer, album);
-    if (refused)
-        return refused;
-    return writer.FinishManifest(path);
-}
-} // namespace
 
 namespace {
 // "1 entry", "3 entries".
@@ -85,13 +69,36 @@ QString saveWithoutMissingQuestion(const QStringList &missing)
 
 std::optional<QString> save(const AlbumDocument &album, const QString &path)
 {
-    return write(album, path, false);
+    QByteArray bytes;
+    if (const auto refused = savedForm(album, bytes))
+        return refused;
+    return writeWholeFile(path, bytes);
+}
+
+std::optional<QString> savedForm(const AlbumDocument &album, QByteArray &bytes)
+{
+    if (album.pplMode()) {
+        bytes = SavedPlaylistBytes(album);
+        return std::nullopt;
+    }
+    ManifestWriter writer;
+    writer.BeginManifest();
+    if (const auto refused = BuildSaveManifest(writer, album))
+        return refused;
+    bytes = writer.manifestBytes();
+    return std::nullopt;
 }
 
 std::optional<QString> exportForm(
     const AlbumDocument &album, const QString &path, const QSet<QString> &leftOut)
 {
-    return write(album, path, true, leftOut);
+    if (album.pplMode())
+        return BuildExportPlaylist(album, path, leftOut);
+    ManifestWriter writer;
+    writer.BeginManifest();
+    if (const auto refused = BuildExportManifest(writer, album, leftOut))
+        return refused;
+    return writer.FinishManifest(path);
 }
 
 } // namespace AlbumFiles

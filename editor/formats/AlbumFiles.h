@@ -25,6 +25,9 @@ bool read(AlbumDocument &album, const QString &path, const QString &playerRoot =
 // Writes the album in its saved form, whole or not at all; the reason when
 // nothing was written.
 std::optional<QString> save(const AlbumDocument &album, const QString &path);
+// The saved form's bytes into `bytes`; the reason when the album cannot
+// be written.
+std::optional<QString> savedForm(const AlbumDocument &album, QByteArray &bytes);
 // The form that goes with exported media: relative paths.
 // leftOut: media the export could not copy; what uses them is left out.
 std::optional<QString> exportForm(

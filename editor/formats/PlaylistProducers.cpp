@@ -3,13 +3,13 @@
 #include "AlbumDocument.h"
 #include "ExportPaths.h"
 #include "PlaylistWriter.h"
+#include "WholeFile.h"
 
 #include <QFile>
 
 namespace {
 
-std::optional<QString> build(
-    const AlbumDocument &album, const QString &path, bool exporting, const QSet<QString> &leftOut)
+QByteArray build(const AlbumDocument &album, bool exporting, const QSet<QString> &leftOut)
 {
     const auto kept = [&leftOut](const QStringList &files) {
         return std::none_of(
@@ -37,22 +37,20 @@ std::optional<QString> build(
             writer.WritePlaylistEntry(true, PlaylistWriter::PhotoWithSound,
                 {file(o.mainFile), file(o.memberFiles[0])}, o.durationSeconds, o.transition);
     }
-    const auto error = writer.FinishPlaylist(path);
-    writer.EndPlaylist();
-    return error;
+    return writer.playlistBytes();
 }
 
 } // namespace
 
-std::optional<QString> BuildSavePlaylist(const AlbumDocument &album, const QString &path)
+QByteArray SavedPlaylistBytes(const AlbumDocument &album)
 {
-    return build(album, path, false, {});
+    return build(album, false, {});
 }
 
 std::optional<QString> BuildExportPlaylist(
     const AlbumDocument &album, const QString &path, const QSet<QString> &leftOut)
 {
-    const auto error = build(album, path, true, leftOut);
+    const auto error = writeWholeFile(path, build(album, true, leftOut));
     // Whatever the target held before, the playlist ends as a plain file.
     if (!error)
         QFile::setPermissions(path,

@@ -8,10 +8,10 @@
 
 class AlbumDocument;
 
-// Write a PPL album to path, as saved (stored paths, tracks from a player
-// left out) or as exported (paths relative to the export root, every
-// track). The error text when the file could not be written.
-std::optional<QString> BuildSavePlaylist(const AlbumDocument &album, const QString &path);
+// A PPL album as saved (stored paths, tracks from a player left out).
+QByteArray SavedPlaylistBytes(const AlbumDocument &album);
+// Writes a PPL album to path as exported (paths relative to the export
+// root, every track); the error text when the file could not be written.
 // leftOut: media that did not reach the export; entries using them are not
 // written.
 std::optional<QString> BuildExportPlaylist(

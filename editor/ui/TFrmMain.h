@@ -41,6 +41,8 @@ public:
     AlbumDocument &album() { return m_album; }
     EditorState &state() { return m_state; }
     LifecycleCommands &lifecycle() { return m_lifecycle; }
+    const CommandContext &context() const { return m_context; }
+    FileCommands &files() { return m_files; }
     CommandPrompts &prompts() { return m_prompts; }
     CompanionLibraries &companions() { return m_companions; }
     FileBrowserPane &browser() { return *m_browser; }

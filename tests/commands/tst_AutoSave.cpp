@@ -1,0 +1,164 @@
+// Autosave and recovery: the recovery copy is the album's saved form, whole,
+// written while the album is modified and gone once it is saved or declined;
+// a copy left by an editor that did not end is offered back as the album it
+// was.
+
+#include "AutoSave.h"
+#include "CommandFixture.h"
+#include "RecentAlbums.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestAutoSave : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_config;
+    QTemporaryDir m_state;
+    // The songs outlive the editors of each test, as a user's files do.
+    MediaCopies m_media;
+
+    QString folder() const { return m_state.filePath(u"quillan/recovery"_s); }
+
+    // A music album of two songs named `path`, modified since.
+    void makeAlbum(CommandFixture &f, const QString &path)
+    {
+        f.newAlbum(1);
+        f.album.AddMediaFile(m_media.copy("tagged.mp3"), false, AlbumDocument::RootTarget);
+        f.album.AddMediaFile(m_media.copy("v2only.mp3"), false, AlbumDocument::RootTarget);
+        f.album.setFilePath(path);
+        f.album.setModified(true);
+    }
+
+    QStringList filesLeft() const { return QDir(folder()).entryList(QDir::Files | QDir::Hidden); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        qputenv("XDG_STATE_HOME", m_state.path().toUtf8());
+        QCOMPARE(AutoSave::defaultFolder(), folder());
+    }
+
+    void cleanup() { QDir(folder()).removeRecursively(); }
+
+    // The copy holds the bytes a save would write and says where the album
+    // came from; an album without changes is not copied.
+    void aModifiedAlbumIsCopiedWhole()
+    {
+        CommandFixture f;
+        makeAlbum(f, u"/albums/Road trip.mum"_s);
+        AutoSave autosave(f.album, folder());
+        autosave.saveNow();
+        autosave.wait();
+        QByteArray saved;
+        QVERIFY(!AlbumFiles::savedForm(f.album, saved));
+        const auto copy = AutoSave::leftBehind(folder());
+        QVERIFY(copy);
+        QCOMPARE(readFile(copy->file), saved);
+        QVERIFY(copy->file.endsWith(u".mum"_s));
+        QCOMPARE(copy->original, u"/albums/Road trip.mum"_s);
+        QCOMPARE(copy->type, AlbumType::Music);
+
+        autosave.discard();
+        f.album.setModified(false);
+        autosave.saveNow();
+        autosave.wait();
+        QVERIFY(filesLeft().isEmpty());
+    }
+
+    // Saving (the album turns unmodified) removes the copy; a copy taken
+    // just before a discard is never written after it.
+    void savingOrDiscardingRemovesTheCopy()
+    {
+        CommandFixture f;
+        makeAlbum(f, u"/albums/a.mum"_s);
+        AutoSave autosave(f.album, folder());
+        autosave.start(3600);
+        autosave.saveNow();
+        autosave.wait();
+        QCOMPARE(filesLeft().size(), 2);
+        f.album.setModified(false);
+        QVERIFY(filesLeft().isEmpty());
+
+        f.album.setModified(true);
+        for (int i = 0; i < 20; ++i) {
+            autosave.saveNow();
+            autosave.discard();
+        }
+        autosave.wait();
+        QVERIFY(filesLeft().isEmpty());
+    }
+
+    // After a crash (the copy stays behind): Yes opens it as the album it
+    // was, modified, its path and type restored and the copy's own path
+    // kept out of the recent albums; No deletes it and leaves the editor as
+    // it was.
+    void aCopyLeftBehindIsOfferedBack()
+    {
+        const QString original = m_config.filePath(u"Road trip.mum"_s);
+        {
+            CommandFixture crashed;
+            makeAlbum(crashed, original);
+            AutoSave autosave(crashed.album, folder());
+            autosave.saveNow();
+        }
+        CommandFixture f;
+        f.newAlbum(0);
+        AutoSave autosave(f.album, folder());
+        f.prompts.answers.append(UserPrompts::Answer::Yes);
+        autosave.offerRecovery(f.context, f.files);
+        QCOMPARE(f.prompts.texts().value(0),
+            u"The album "_s + original
+                + u" was not saved when the editor last ended. Recover it?"_s);
+        QCOMPARE(f.album.objectCount(), 2);
+        QCOMPARE(f.album.albumType(), AlbumType::Music);
+        QCOMPARE(f.album.filePath(), original);
+        QVERIFY(f.album.modified());
+        QVERIFY(!RecentAlbums::list().contains(AutoSave::leftBehind(folder())->file));
+        // The recovered work stays recoverable until it is saved.
+        autosave.wait();
+        QVERIFY(AutoSave::leftBehind(folder()));
+
+        CommandFixture other;
+        other.newAlbum(0);
+        AutoSave declined(other.album, folder());
+        other.prompts.answers.append(UserPrompts::Answer::No);
+        declined.offerRecovery(other.context, other.files);
+        QCOMPARE(other.album.objectCount(), 0);
+        QVERIFY(filesLeft().isEmpty());
+
+        // Nothing left behind: nothing is asked.
+        declined.offerRecovery(other.context, other.files);
+        QCOMPARE(other.prompts.texts().size(), 1);
+    }
+
+    // An album never saved comes back nameless; an unreadable or foreign
+    // info file offers nothing.
+    void namelessAlbumsAndBrokenCopies()
+    {
+        {
+            CommandFixture crashed;
+            makeAlbum(crashed, QString());
+            AutoSave autosave(crashed.album, folder());
+            autosave.saveNow();
+        }
+        CommandFixture f;
+        f.newAlbum(0);
+        AutoSave autosave(f.album, folder());
+        f.prompts.answers.append(UserPrompts::Answer::Yes);
+        autosave.offerRecovery(f.context, f.files);
+        QVERIFY(f.prompts.texts().value(0).startsWith(u"The album NoName was not saved"_s));
+        QVERIFY(f.album.filePath().isEmpty());
+        QCOMPARE(f.album.objectCount(), 2);
+
+        writeFile(folder() + u"/album.ini"_s, "[Recovery]\nType=7\n");
+        QVERIFY(!AutoSave::leftBehind(folder()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAutoSave)
+#include "tst_AutoSave.moc"
