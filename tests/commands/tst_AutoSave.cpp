@@ -33,6 +33,23 @@ class TestAutoSave : public QObject
         f.album.setModified(true);
     }
 
+    // An editor that copied its album and then did not end cleanly.
+    void leaveCopyBehind(const QString &original)
+    {
+        CommandFixture crashed;
+        makeAlbum(crashed, original);
+        AutoSave autosave(crashed.album, folder());
+        autosave.saveNow();
+    }
+
+    // The next start: a new empty album, and the recovery offered.
+    static void answerRecovery(CommandFixture &f, AutoSave &autosave, UserPrompts::Answer answer)
+    {
+        f.newAlbum(0);
+        f.prompts.answers.append(answer);
+        autosave.offerRecovery(f.context, f.files);
+    }
+
     QStringList filesLeft() const { return QDir(folder()).entryList(QDir::Files | QDir::Hidden); }
 
 private Q_SLOTS:
@@ -100,17 +117,10 @@ private Q_SLOTS:
     void aCopyLeftBehindIsOfferedBack()
     {
         const QString original = m_config.filePath(u"Road trip.mum"_s);
-        {
-            CommandFixture crashed;
-            makeAlbum(crashed, original);
-            AutoSave autosave(crashed.album, folder());
-            autosave.saveNow();
-        }
+        leaveCopyBehind(original);
         CommandFixture f;
-        f.newAlbum(0);
         AutoSave autosave(f.album, folder());
-        f.prompts.answers.append(UserPrompts::Answer::Yes);
-        autosave.offerRecovery(f.context, f.files);
+        answerRecovery(f, autosave, UserPrompts::Answer::Yes);
         QCOMPARE(f.prompts.texts().value(0),
             u"The album "_s + original
                 + u" was not saved when the editor last ended. Recover it?"_s);
@@ -124,10 +134,8 @@ private Q_SLOTS:
         QVERIFY(AutoSave::leftBehind(folder()));
 
         CommandFixture other;
-        other.newAlbum(0);
         AutoSave declined(other.album, folder());
-        other.prompts.answers.append(UserPrompts::Answer::No);
-        declined.offerRecovery(other.context, other.files);
+        answerRecovery(other, declined, UserPrompts::Answer::No);
         QCOMPARE(other.album.objectCount(), 0);
         QVERIFY(filesLeft().isEmpty());
 
@@ -140,17 +148,10 @@ private Q_SLOTS:
     // info file offers nothing.
     void namelessAlbumsAndBrokenCopies()
     {
-        {
-            CommandFixture crashed;
-            makeAlbum(crashed, QString());
-            AutoSave autosave(crashed.album, folder());
-            autosave.saveNow();
-        }
+        leaveCopyBehind(QString());
         CommandFixture f;
-        f.newAlbum(0);
         AutoSave autosave(f.album, folder());
-        f.prompts.answers.append(UserPrompts::Answer::Yes);
-        autosave.offerRecovery(f.context, f.files);
+        answerRecovery(f, autosave, UserPrompts::Answer::Yes);
         QVERIFY(f.prompts.texts().value(0).startsWith(u"The album NoName was not saved"_s));
         QVERIFY(f.album.filePath().isEmpty());
         QCOMPARE(f.album.objectCount(), 2);
