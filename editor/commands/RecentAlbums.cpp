@@ -1,6 +1,7 @@
 #include "RecentAlbums.h"
 
 #include "EditorSettings.h"
+#include "RecentlyUsed.h"
 
 #include <QFileInfo>
 
@@ -26,6 +27,10 @@ void add(const QString &path)
     albums.removeAll(full);
     albums.prepend(full);
     EditorSettings::store().setValue(Key, albums.mid(0, Limit));
+    // The desktop's list too, under the type the editor registers for it.
+    RecentlyUsed::add(RecentlyUsed::defaultPath(), full,
+        u"application/x-quillan-"_s + QFileInfo(full).suffix().toLower(),
+        QDateTime::currentDateTimeUtc());
 }
 
 } // namespace RecentAlbums

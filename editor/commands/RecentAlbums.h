@@ -9,7 +9,8 @@ namespace RecentAlbums {
 inline constexpr qsizetype Limit = 8;
 
 QStringList list();
-// Puts the album first, once, and drops what falls past the limit.
+// Puts the album first, once, and drops what falls past the limit; the
+// desktop's recently used files list it too.
 void add(const QString &path);
 
 } // namespace RecentAlbums

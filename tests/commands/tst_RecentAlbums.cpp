@@ -3,9 +3,11 @@
 
 #include "CommandFixture.h"
 #include "RecentAlbums.h"
+#include "RecentlyUsed.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,13 +17,16 @@ class tst_RecentAlbums : public QObject
 
 private:
     QTemporaryDir m_config;
+    QTemporaryDir m_data;
 
 private Q_SLOTS:
     void initTestCase()
     {
         // Before the first settings object: the user's own list stays out.
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
         QVERIFY(RecentAlbums::list().isEmpty());
+        QCOMPARE(RecentlyUsed::defaultPath(), m_data.filePath(u"recently-used.xbel"_s));
     }
 
     void theListKeepsTheNewestEightOnceEach()
@@ -56,6 +61,44 @@ private Q_SLOTS:
         // An album opened from a player is left out.
         QVERIFY(f.files.OpenAlbumFile(saved, f.media.path(QString())));
         QCOMPARE(RecentAlbums::list().first(), f.media.path(u"other.pvm"_s));
+        // The desktop's list has both, under the editor's album type.
+        const QByteArray xbel = readFile(RecentlyUsed::defaultPath());
+        QVERIFY(xbel.contains(QUrl::fromLocalFile(saved).toEncoded()));
+        QVERIFY(xbel.contains("<mime:mime-type type=\"application/x-quillan-pvm\""));
+    }
+
+    // The desktop's list: an entry per file whose count and times follow
+    // each use, names percent-encoded as URLs, the entries of other
+    // programs kept, and a list that is not XBEL left untouched.
+    void theDesktopsListKeepsOthersEntries()
+    {
+        QTemporaryDir dir;
+        const QString xbel = dir.filePath(u"recently-used.xbel"_s);
+        writeFile(xbel,
+            "<?xml version=\"1.0\"?>\n<xbel version=\"1.0\" "
+            "xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\" "
+            "xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+            "<bookmark href=\"file:///home/u/letter.odt\" added=\"2026-01-01T00:00:00Z\" "
+            "modified=\"2026-01-01T00:00:00Z\" visited=\"2026-01-01T00:00:00Z\"><info>"
+            "<metadata owner=\"http://freedesktop.org\"><bookmark:applications>"
+            "<bookmark:application name=\"Writer\" exec=\"'writer %u'\" count=\"3\"/>"
+            "</bookmark:applications></metadata></info></bookmark>\n</xbel>\n");
+        const QString album = u"/home/u/Trip Ä.ppl"_s;
+        const QDateTime first(QDate(2026, 12, 10), QTime(7, 0), Qt::UTC);
+        QVERIFY(RecentlyUsed::add(xbel, album, u"application/x-quillan-ppl"_s, first));
+        QVERIFY(RecentlyUsed::add(xbel, album, u"application/x-quillan-ppl"_s, first.addSecs(60)));
+        const QString text = QString::fromUtf8(readFile(xbel));
+        QVERIFY(text.contains(u"file:///home/u/letter.odt"_s));
+        QVERIFY(text.contains(u"name=\"Writer\" exec=\"'writer %u'\" count=\"3\""_s));
+        QCOMPARE(text.count(u"file:///home/u/Trip%20%C3%84.ppl"_s), 1);
+        QVERIFY(
+            text.contains(u"added=\"2026-12-10T07:00:00Z\" modified=\"2026-12-10T07:01:00Z\""_s));
+        QVERIFY(text.contains(
+            u"name=\"Quillan\" exec=\"'quillan %u'\" modified=\"2026-12-10T07:01:00Z\" count=\"2\""_s));
+
+        writeFile(xbel, "not xml at all");
+        QVERIFY(!RecentlyUsed::add(xbel, album, u"application/x-quillan-ppl"_s, first));
+        QCOMPARE(readFile(xbel), QByteArray("not xml at all"));
     }
 };
 

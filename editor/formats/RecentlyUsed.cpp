@@ -1,0 +1,101 @@
+#include "RecentlyUsed.h"
+
+#include <pugixml.hpp>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <sstream>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace RecentlyUsed {
+
+namespace {
+
+constexpr char Application[] = "Quillan";
+constexpr char Exec[] = "'quillan %u'";
+
+pugi::xml_node child(pugi::xml_node parent, const char *name)
+{
+    pugi::xml_node node = parent.child(name);
+    return node ? node : parent.append_child(name);
+}
+
+void setAttribute(pugi::xml_node node, const char *name, const QByteArray &value)
+{
+    pugi::xml_attribute attribute = node.attribute(name);
+    (attribute ? attribute : node.append_attribute(name)).set_value(value.constData());
+}
+
+} // namespace
+
+QString defaultPath()
+{
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty() || QDir::isRelativePath(data))
+        data = QDir::homePath() + u"/.local/share"_s;
+    return data + u"/recently-used.xbel"_s;
+}
+
+bool add(const QString &xbel, const QString &file, const QString &mimeType, const QDateTime &now)
+{
+    pugi::xml_document document;
+    QFile existing(xbel);
+    if (existing.exists()) {
+        if (!existing.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray bytes = existing.readAll();
+        if (!document.load_buffer(bytes.constData(), size_t(bytes.size()))
+            || !document.child("xbel"))
+            return false;
+    } else {
+        document.append_child(pugi::node_declaration).append_attribute("version") = "1.0";
+        pugi::xml_node root = document.append_child("xbel");
+        root.append_attribute("version") = "1.0";
+        root.append_attribute("xmlns:bookmark")
+            = "http://www.freedesktop.org/standards/desktop-bookmarks";
+        root.append_attribute("xmlns:mime")
+            = "http://www.freedesktop.org/standards/shared-mime-info";
+    }
+    pugi::xml_node root = document.child("xbel");
+    const QByteArray href = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()).toEncoded();
+    const QByteArray stamp = now.toUTC().toString(Qt::ISODate).toUtf8();
+
+    pugi::xml_node bookmark = root.find_child_by_attribute("bookmark", "href", href.constData());
+    if (!bookmark) {
+        bookmark = root.append_child("bookmark");
+        bookmark.append_attribute("href") = href.constData();
+        bookmark.append_attribute("added") = stamp.constData();
+    }
+    setAttribute(bookmark, "modified", stamp);
+    setAttribute(bookmark, "visited", stamp);
+    pugi::xml_node metadata = child(child(bookmark, "info"), "metadata");
+    if (!metadata.attribute("owner"))
+        metadata.append_attribute("owner") = "http://freedesktop.org";
+    setAttribute(child(metadata, "mime:mime-type"), "type", mimeType.toUtf8());
+    pugi::xml_node applications = child(metadata, "bookmark:applications");
+    pugi::xml_node application
+        = applications.find_child_by_attribute("bookmark:application", "name", Application);
+    if (!application) {
+        application = applications.append_child("bookmark:application");
+        application.append_attribute("name") = Application;
+        application.append_attribute("exec") = Exec;
+    }
+    setAttribute(application, "modified", stamp);
+    setAttribute(application, "count",
+        QByteArray::number(std::max(0, application.attribute("count").as_int()) + 1));
+
+    std::ostringstream out;
+    document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+    const std::string text = out.str();
+    QDir().mkpath(QFileInfo(xbel).absolutePath());
+    QSaveFile saved(xbel);
+    return saved.open(QIODevice::WriteOnly)
+        && saved.write(text.data(), qint64(text.size())) == qint64(text.size()) && saved.commit();
+}
+
+} // namespace RecentlyUsed
