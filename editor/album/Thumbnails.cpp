@@ -5,6 +5,7 @@
 #include "JpegCodec.h"
 #include "MappedFile.h"
 #include "StandardPictures.h"
+#include "ThumbnailCache.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -23,11 +24,6 @@ QImage stretched(const QImage &picture)
         return {};
     return picture.scaled(ThumbnailSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
-}
-
-QImage jpegThumbnail(const uchar *data, qsizetype size)
-{
-    return stretched(JpegCodec::decode(data, size, ThumbnailSize));
 }
 
 // Owns what decoding one frame needs.
@@ -94,27 +90,34 @@ QImage firstFrame(AVFormatContext *ctx)
 
 QImage MakePhotoThumbnail(const QString &path)
 {
-    QImage thumbnail;
     if (!QFileInfo(path).isFile())
         return StandardPictures::unplayableVideo();
+    // The desktop's cache first: reopening an album decodes no photo again.
+    if (const QImage cached = ThumbnailCache::lookup(path); !cached.isNull())
+        return stretched(cached);
+    if (ThumbnailCache::knownToFail(path))
+        return StandardPictures::unplayableVideo();
+    QImage picture;
     {
         const MappedFile file(path);
         if (file.isValid() && JpegCodec::looksLikeJpeg(file.data(), file.size()))
-            thumbnail = jpegThumbnail(file.data(), file.size());
+            picture = JpegCodec::decode(file.data(), file.size(), ThumbnailSize);
     }
-    if (thumbnail.isNull()) {
+    if (picture.isNull()) {
         QImageReader reader(path);
         const QSize size = reader.size();
         if (size.isValid())
             reader.setScaledSize(size.scaled(ThumbnailSize, Qt::KeepAspectRatioByExpanding));
         if (!JpegCodec::tooLarge(size))
-            thumbnail = stretched(reader.read());
+            picture = reader.read();
     }
-    if (thumbnail.isNull()) {
+    if (picture.isNull()) {
         qCDebug(lcAlbum) << "thumbnail: cannot decode" << path;
+        ThumbnailCache::storeFailure(path);
         return StandardPictures::unplayableVideo();
     }
-    return thumbnail;
+    // Made from the cached size, so the next open shows the very same picture.
+    return stretched(ThumbnailCache::store(path, picture));
 }
 
 QImage decodePhotoCovering(const QString &path, QSize cover)
@@ -138,7 +141,8 @@ QImage decodePhotoCovering(const QString &path, QSize cover)
 
 QImage thumbnailFromJpegData(const QByteArray &jpeg)
 {
-    return jpegThumbnail(reinterpret_cast<const uchar *>(jpeg.constData()), jpeg.size());
+    return stretched(JpegCodec::decode(
+        reinterpret_cast<const uchar *>(jpeg.constData()), jpeg.size(), ThumbnailSize));
 }
 
 VideoProbeResult ProbeVideoAndThumbnail(const QString &path)

@@ -1,0 +1,107 @@
+// The shared thumbnail cache: entries named and tagged as the desktop's
+// standard says, used on the next open instead of decoding the photo,
+// rebuilt when the photo changed, and a failure noted once.
+
+#include "TestMedia.h"
+#include "ThumbnailCache.h"
+#include "Thumbnails.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QImageReader>
+#include <QTest>
+#include <QUrl>
+
+#include <utime.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestThumbnailCache : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_cache;
+    MediaCopies m_media;
+
+    static void setModified(const QString &path, qint64 seconds)
+    {
+        const utimbuf times{time_t(seconds), time_t(seconds)};
+        QCOMPARE(utime(QFile::encodeName(path).constData(), &times), 0);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("XDG_CACHE_HOME", m_cache.path().toUtf8());
+        QCOMPARE(ThumbnailCache::folder(), m_cache.filePath(u"thumbnails"_s));
+    }
+
+    // The entry is normal/<md5 of the URI>.png, at most 128 px, readable by
+    // its owner only, tagged with the URI (spaces and non-ASCII
+    // percent-encoded) and the modification time.
+    void entriesFollowTheStandard()
+    {
+        const QString photo = m_media.copy("large.jpg", u"Harbour at Dusk ä.jpg"_s);
+        setModified(photo, 1700000000);
+        MakePhotoThumbnail(photo);
+        const QByteArray uri = QUrl::fromLocalFile(photo).toEncoded();
+        QVERIFY(uri.contains("Harbour%20at%20Dusk%20%C3%A4.jpg"));
+        const QString entry = m_cache.filePath(u"thumbnails/normal/"_s
+            + QString::fromLatin1(QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex())
+            + u".png"_s);
+        QCOMPARE(ThumbnailCache::entryOf(photo), entry);
+        QImageReader reader(entry);
+        QVERIFY(reader.canRead());
+        // As other programs read it: plain tEXt chunks before the picture.
+        const QByteArray png = readFile(entry);
+        const auto chunk = [](const QByteArray &key, const QByteArray &value) -> QByteArray {
+            return "tEXt" + key + QByteArray(1, '\0') + value;
+        };
+        const qsizetype picture = png.indexOf("IDAT");
+        const qsizetype uriAt = png.indexOf(chunk("Thumb::URI", uri));
+        const qsizetype mtimeAt = png.indexOf(chunk("Thumb::MTime", "1700000000"));
+        QVERIFY(uriAt > 0 && uriAt < picture);
+        QVERIFY(mtimeAt > 0 && mtimeAt < picture);
+        QVERIFY(!ThumbnailCache::lookup(photo).isNull());
+        // 4000x3000 keeps its shape: 128x96.
+        QCOMPARE(reader.size(), QSize(128, 96));
+        QCOMPARE(QFile::permissions(entry) & (QFile::ReadGroup | QFile::ReadOther),
+            QFile::Permissions());
+    }
+
+    // A second open takes the cached picture (painted over here so it
+    // shows), until the photo changes: then it is decoded and stored anew.
+    void reusedUntilThePhotoChanges()
+    {
+        const QString photo = m_media.copy("color.jpg", u"reused.jpg"_s);
+        setModified(photo, 1700000000);
+        const QImage first = MakePhotoThumbnail(photo);
+        QImage marked = ThumbnailCache::lookup(photo);
+        QVERIFY(!marked.isNull());
+        marked.fill(QColor(1, 2, 3));
+        QVERIFY(!ThumbnailCache::store(photo, marked).isNull());
+        QCOMPARE(MakePhotoThumbnail(photo).pixel(64, 50), QColor(1, 2, 3).rgb());
+
+        setModified(photo, 1700000100);
+        QVERIFY(ThumbnailCache::lookup(photo).isNull());
+        // Decoded again, it is the picture the first open showed.
+        QCOMPARE(MakePhotoThumbnail(photo), first);
+        QVERIFY(!ThumbnailCache::lookup(photo).isNull());
+    }
+
+    // A photo that cannot be decoded is noted under fail/ and not tried
+    // again while it stays the same.
+    void failuresAreNotedOnce()
+    {
+        const QString broken = m_media.copy("corrupt.jpg", u"broken.jpg"_s);
+        QVERIFY(!ThumbnailCache::knownToFail(broken));
+        MakePhotoThumbnail(broken);
+        QVERIFY(ThumbnailCache::failureEntryOf(broken).contains(u"/thumbnails/fail/quillan-"_s));
+        QVERIFY(QFileInfo::exists(ThumbnailCache::failureEntryOf(broken)));
+        QVERIFY(ThumbnailCache::knownToFail(broken));
+        QVERIFY(ThumbnailCache::lookup(broken).isNull());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestThumbnailCache)
+#include "tst_ThumbnailCache.moc"
