@@ -2,6 +2,7 @@
 
 #include "AlbumLog.h"
 #include "LibraryVersions.h"
+#include "XdgFolder.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -127,10 +128,7 @@ QImage fresh(const QString &entry, const QString &path)
 
 QString folder()
 {
-    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-    if (cache.isEmpty() || QDir::isRelativePath(cache))
-        cache = QDir::homePath() + u"/.cache"_s;
-    return cache + u"/thumbnails"_s;
+    return xdgFolder("XDG_CACHE_HOME", "/.cache") + u"/thumbnails"_s;
 }
 
 QString entryOf(const QString &path)

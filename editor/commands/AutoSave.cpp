@@ -8,6 +8,7 @@
 #include "FileCommands.h"
 #include "MediaClass.h"
 #include "RecentAlbums.h"
+#include "XdgFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,10 +65,7 @@ AutoSave::~AutoSave()
 
 QString AutoSave::defaultFolder()
 {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + u"/.local/state"_s;
-    return state + u"/quillan/recovery"_s;
+    return xdgFolder("XDG_STATE_HOME", "/.local/state") + u"/quillan/recovery"_s;
 }
 
 int AutoSave::intervalSeconds()

@@ -1,5 +1,7 @@
 #include "RecentlyUsed.h"
 
+#include "XdgFolder.h"
+
 #include <pugixml.hpp>
 
 #include <QDir>
@@ -35,10 +37,7 @@ void setAttribute(pugi::xml_node node, const char *name, const QByteArray &value
 
 QString defaultPath()
 {
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty() || QDir::isRelativePath(data))
-        data = QDir::homePath() + u"/.local/share"_s;
-    return data + u"/recently-used.xbel"_s;
+    return xdgFolder("XDG_DATA_HOME", "/.local/share") + u"/recently-used.xbel"_s;
 }
 
 bool add(const QString &xbel, const QString &file, const QString &mimeType, const QDateTime &now)
