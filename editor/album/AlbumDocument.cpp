@@ -3,6 +3,7 @@
 #include "Duration.h"
 #include "MediaClass.h"
 #include "MediaProbe.h"
+#include "PreparedMedia.h"
 #include "Rounding.h"
 #include "StandardPictures.h"
 #include "Texts.h"
@@ -124,7 +125,8 @@ void AlbumDocument::AddMediaFile(const QString &path, bool appendMode, int targe
     }
     m_accumulatedSizeKB += Rounding::kilobytes(info.size());
 
-    const MediaProbeResult probe = ProbeMedia(path);
+    const PreparedMedia::File *ready = m_prepared ? m_prepared->find(path) : nullptr;
+    const MediaProbeResult probe = ready ? ready->probe : ProbeMedia(path);
     if (appendMode)
         appendToObject(target, path, int(c), probe);
     else if (target == RootTarget)
@@ -138,6 +140,7 @@ void AlbumDocument::AddMediaFile(const QString &path, bool appendMode, int targe
 
 void AlbumDocument::addNewObject(const QString &path, int mediaClass, const MediaProbeResult &probe)
 {
+    const PreparedMedia::File *ready = m_prepared ? m_prepared->find(path) : nullptr;
     const QString name = fileNameOf(path);
     const QString number = QString::number(m_outline.entryCount() + 1);
     OutlineNode &entry = m_outline.root().add(number + u':' + name);
@@ -155,12 +158,13 @@ void AlbumDocument::addNewObject(const QString &path, int mediaClass, const Medi
         record.durationSeconds = QString::number(stillSeconds);
         record.memberThumbnails = QStringList{path};
         record.imageCaption = name;
-        record.thumbnail = MakePhotoThumbnail(path);
+        record.thumbnail = ready ? ready->thumbnail : MakePhotoThumbnail(path);
         outlineDuration = FormatDuration(qint64(stillSeconds));
         kindLabel = probe.probeKind + probe.description;
         break;
     case MediaClass::Video: {
-        const VideoProbeResult video = ProbeVideoAndThumbnail(path);
+        const VideoProbeResult video = ready ? VideoProbeResult{ready->videoMs, ready->thumbnail}
+                                             : ProbeVideoAndThumbnail(path);
         const double seconds = double(video.milliseconds) / 1000.0;
         const QString lengthText = secondsText(seconds);
         record.kind = ObjectKind::Video;

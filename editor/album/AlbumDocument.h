@@ -29,6 +29,8 @@ struct AlbumProperties
 // The one album the editor holds: the object records and the outline, which
 // always list the objects in the same order, and the album's properties and
 // state. Views observe it through its signals; they hold no album data.
+class PreparedMedia;
+
 class AlbumDocument final : public QObject
 {
     Q_OBJECT
@@ -96,6 +98,9 @@ public:
     // field node 4 receives a member (appendMode false) or whose object the
     // file is appended to (appendMode true).
     void AddMediaFile(const QString &path, bool appendMode, int target);
+    // Probes and thumbnails worked out ahead (null: each file is probed when
+    // added); the caller keeps them alive while files are added.
+    void setPrepared(const PreparedMedia *prepared) { m_prepared = prepared; }
     void CheckLastObject();
     void DropLastObject();
     void RemoveObjectAt(int index);
@@ -162,6 +167,7 @@ private:
     QString m_fileName = QStringLiteral("NoName");
     QString m_albumFolder;
     bool m_modified = false;
+    const PreparedMedia *m_prepared = nullptr;
     bool m_openedFromPlayer = false;
     bool m_opening = false;
     QStringList m_missingFiles;

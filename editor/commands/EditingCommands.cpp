@@ -6,6 +6,7 @@
 #include "Duration.h"
 #include "EditorState.h"
 #include "FileCommands.h"
+#include "MediaBatch.h"
 #include "MediaClass.h"
 #include "StandardPictures.h"
 #include "Texts.h"
@@ -33,13 +34,18 @@ void EditingCommands::selectCurrentOrFirst()
 
 void EditingCommands::addObjects(const QStringList &files)
 {
-    for (const QString &file : files) {
+    PreparedMedia prepared;
+    // Cancelled: the files prepared before it are added all the same.
+    const QStringList kept = files.mid(0, MediaBatch::prepare(files, m_ctx.state, prepared));
+    m_ctx.album.setPrepared(&prepared);
+    for (const QString &file : kept) {
         if (!m_ctx.album.outline().hasRoot())
             break;
         m_ctx.album.AddMediaFile(file, false, AlbumDocument::RootTarget);
         m_ctx.state.processEvents();
         m_ctx.album.CheckLastObject();
     }
+    m_ctx.album.setPrepared(nullptr);
 }
 
 void EditingCommands::addObjectsBusy(const QStringList &files)
@@ -249,12 +255,20 @@ void EditingCommands::mnuDeleteListAllClick()
 
 void EditingCommands::dropFiles(const QStringList &files)
 {
+    QStringList accepted;
+    for (const QString &file : files) {
+        if (file.size() <= 255 && AcceptsFile(file, m_ctx.album.albumType()))
+            accepted.append(file);
+    }
     {
         const EditorState::Busy busy(m_ctx.state);
-        for (const QString &file : files) {
-            if (file.size() <= 255 && AcceptsFile(file, m_ctx.album.albumType()))
-                m_ctx.album.AddMediaFile(file, false, AlbumDocument::RootTarget);
-        }
+        PreparedMedia prepared;
+        const QStringList kept
+            = accepted.mid(0, MediaBatch::prepare(accepted, m_ctx.state, prepared));
+        m_ctx.album.setPrepared(&prepared);
+        for (const QString &file : kept)
+            m_ctx.album.AddMediaFile(file, false, AlbumDocument::RootTarget);
+        m_ctx.album.setPrepared(nullptr);
     }
     selectCurrentOrFirst();
 }

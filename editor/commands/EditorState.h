@@ -28,6 +28,10 @@ public:
         std::function<void(int, int)> selectObject; // index, mode
         std::function<void()> exportToDevice;
         std::function<void(const QString &)> statusProgress; // status panel 4
+        // Long work: done of total so far and the time it has taken; true
+        // when the user asked to cancel. workFinished() takes the bar away.
+        std::function<bool(qsizetype, qsizetype, qint64)> workProgress;
+        std::function<void()> workFinished;
     };
     Hooks hooks;
 
@@ -60,6 +64,11 @@ public:
     void clearPreview() const { call(hooks.clearPreview); }
     void selectObject(int index, int mode) const { call(hooks.selectObject, index, mode); }
     void exportToDevice() const { call(hooks.exportToDevice); }
+    bool workProgress(qsizetype done, qsizetype total, qint64 elapsedMs) const
+    {
+        return hooks.workProgress && hooks.workProgress(done, total, elapsedMs);
+    }
+    void workFinished() const { call(hooks.workFinished); }
 
     // Set by the playback engine; most commands do nothing while it is.
     bool playing = false;

@@ -17,6 +17,7 @@
 #include "TimelineView.h"
 #include "TransportBar.h"
 #include "WinColor.h"
+#include "WorkProgressBar.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -115,6 +116,8 @@ TFrmMain::TFrmMain(QWidget *parent)
         panel = new QLabel(this);
         statusBar()->addWidget(panel, 1);
     }
+    m_work = new WorkProgressBar(this);
+    statusBar()->addPermanentWidget(m_work);
     bindState();
     installHooks();
     bindPlayback();
@@ -587,6 +590,10 @@ void TFrmMain::installHooks()
     h.clearPreview = [this] { showPicture({}); };
     h.stopPlayback = [this] { m_preview->engine().stop(); };
     h.statusProgress = [this](const QString &text) { m_panels[4]->setText(text); };
+    h.workProgress = [this](qsizetype done, qsizetype total, qint64 elapsedMs) {
+        return m_work->progress(done, total, elapsedMs);
+    };
+    h.workFinished = [this] { m_work->finish(); };
     h.exportToDevice = [this] { m_export.mnuExport_EquipClick(); };
     m_state.programFolder = QCoreApplication::applicationDirPath() + u'/';
     m_state.windowId = winId();

@@ -20,6 +20,7 @@
 class QAction;
 class PreviewPlayer;
 class QLabel;
+class WorkProgressBar;
 class QMenu;
 class FileBrowserPane;
 class QSlider;
@@ -119,6 +120,7 @@ private:
     // Status panels counted from 0: 1 total time, 2 background music,
     // 4 the current object or the reading progress.
     QLabel *m_panels[5] = {};
+    WorkProgressBar *m_work = nullptr;
     QMenu *m_objectMenu = nullptr;
     QHash<QString, QAction *> m_actions;
 };

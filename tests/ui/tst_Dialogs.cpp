@@ -15,6 +15,7 @@
 #include "TFrmSelect.h"
 #include "TfrmProgress.h"
 #include "WidgetPrompts.h"
+#include "WorkProgressBar.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -29,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QToolButton>
 #include <QTreeWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -273,6 +276,25 @@ private Q_SLOTS:
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(deletedFiles, QStringList({folder.filePath(u"B.PPL"_s)}));
         QVERIFY(remove.isVisible());
+    }
+
+    // The status bar's work bar stays away from work under half a second,
+    // then shows the count; Cancel is reported until the work ends.
+    void workBarShowsLateAndCancels()
+    {
+        QWidget window;
+        auto *bar = new WorkProgressBar(&window);
+        window.show();
+        QVERIFY(!bar->progress(1, 10, 100));
+        QVERIFY(bar->isHidden());
+        QVERIFY(!bar->progress(3, 10, WorkProgressBar::ShowAfterMs));
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->findChild<QProgressBar *>()->text(), u"Adding 3 of 10"_s);
+        QTest::mouseClick(bar->findChild<QToolButton *>(), Qt::LeftButton);
+        QVERIFY(bar->progress(4, 10, 700));
+        bar->finish();
+        QVERIFY(bar->isHidden());
+        QVERIFY(!bar->progress(1, 5, 0));
     }
 
     // Without an installed theme (as here) the window still gets the built-in
