@@ -4,6 +4,7 @@
 
 #include "CommandFixture.h"
 
+#include <QTemporaryFile>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -13,6 +14,9 @@ class TestMediaBatch : public QObject
     Q_OBJECT
 
     MediaCopies m_media;
+    // A file where the thumbnail cache's folder would be: no cache can be
+    // made below it, not even by root.
+    QTemporaryFile m_noCache;
 
     // Photos of several kinds and sizes, a broken one, a video and songs,
     // each under its own name.
@@ -41,7 +45,8 @@ private Q_SLOTS:
     {
         // No thumbnail cache: the serial run must not take the parallel
         // run's thumbnails, it decodes each photo itself.
-        qputenv("XDG_CACHE_HOME", "/nonexistent/quillan-no-cache");
+        QVERIFY(m_noCache.open());
+        qputenv("XDG_CACHE_HOME", (m_noCache.fileName() + u"/cache"_s).toUtf8());
     }
 
     // Prepared on the pool, added in order: the saved file, the outline and
