@@ -30,6 +30,16 @@ QString reason(int error)
 
 VideoEncoder::~VideoEncoder()
 {
+    // Left before finish() (a Cancel or a failure): the encoders still hold
+    // frames, which they only let go of when drained.
+    if (m_fileOpen && m_packet) {
+        for (AVCodecContext *codec : {m_video, m_audio}) {
+            if (!codec || avcodec_send_frame(codec, nullptr) < 0)
+                continue;
+            while (avcodec_receive_packet(codec, m_packet) >= 0)
+                av_packet_unref(m_packet);
+        }
+    }
     if (m_fileOpen)
         avio_closep(&m_format->pb);
     avformat_free_context(m_format);
