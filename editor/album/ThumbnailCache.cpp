@@ -2,6 +2,7 @@
 
 #include "AlbumLog.h"
 #include "LibraryVersions.h"
+#include "WholeFile.h"
 #include "XdgFolder.h"
 
 #include <QBuffer>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QUrl>
 
 using namespace Qt::Literals::StringLiterals;
@@ -103,11 +103,11 @@ bool write(const QString &entry, const QString &path, const QImage &picture)
     if (!QDir().mkpath(dir))
         return false;
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QSaveFile saved(entry);
-    if (!saved.open(QIODevice::WriteOnly) || saved.write(png) != png.size())
+    // The folder is the owner's alone, so the entry is never seen by others
+    // before its own permissions narrow.
+    if (writeWholeFile(entry, png))
         return false;
-    saved.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    return saved.commit();
+    return QFile::setPermissions(entry, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 // The entry's picture when its tags match the file as it is now.

@@ -8,12 +8,12 @@
 #include "FileCommands.h"
 #include "MediaClass.h"
 #include "RecentAlbums.h"
+#include "WholeFile.h"
 #include "XdgFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -32,12 +32,6 @@ QString copyPath(const QString &folder, AlbumType type)
 QString infoPath(const QString &folder)
 {
     return folder + u"/album.ini"_s;
-}
-
-bool writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 void removeCopies(const QString &folder)
@@ -112,8 +106,8 @@ void AutoSave::saveNow()
         const QMutexLocker lock(&m_mutex);
         if (generation != m_generation)
             return;
-        if (!QDir().mkpath(m_folder) || !writeWhole(copy, bytes)
-            || !writeWhole(infoPath(m_folder), details))
+        if (!QDir().mkpath(m_folder) || writeWholeFile(copy, bytes)
+            || writeWholeFile(infoPath(m_folder), details))
             qCWarning(autosaveLog) << "the recovery copy cannot be written in" << m_folder;
     });
 }

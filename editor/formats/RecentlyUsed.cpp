@@ -1,5 +1,6 @@
 #include "RecentlyUsed.h"
 
+#include "WholeFile.h"
 #include "XdgFolder.h"
 
 #include <pugixml.hpp>
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 #include <sstream>
@@ -90,11 +90,8 @@ bool add(const QString &xbel, const QString &file, const QString &mimeType, cons
 
     std::ostringstream out;
     document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
-    const std::string text = out.str();
     QDir().mkpath(QFileInfo(xbel).absolutePath());
-    QSaveFile saved(xbel);
-    return saved.open(QIODevice::WriteOnly)
-        && saved.write(text.data(), qint64(text.size())) == qint64(text.size()) && saved.commit();
+    return !writeWholeFile(xbel, QByteArray::fromStdString(out.str()));
 }
 
 } // namespace RecentlyUsed
