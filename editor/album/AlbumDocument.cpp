@@ -324,15 +324,20 @@ void AlbumDocument::MoveObject(int from, int to)
     const int count = objectCount();
     if (from < 0 || from >= count || to < 0 || to >= count || from == to)
         return;
-    forgetSummedTotal();
-    AlbumObject moved = std::move(m_objects[size_t(from)]);
-    m_objects.erase(m_objects.begin() + from);
-    m_objects.insert(m_objects.begin() + to, std::move(moved));
+    moveRecord(from, to);
     if (from < m_outline.entryCount() && to < m_outline.entryCount())
         m_outline.moveEntry(from, to);
     RenumberObjects();
     Q_EMIT objectMoved(from, to);
     setCurrentObject(to);
+}
+
+void AlbumDocument::moveRecord(int from, int to)
+{
+    forgetSummedTotal();
+    AlbumObject moved = std::move(m_objects[size_t(from)]);
+    m_objects.erase(m_objects.begin() + from);
+    m_objects.insert(m_objects.begin() + to, std::move(moved));
 }
 
 void AlbumDocument::RenumberObjects()
@@ -357,6 +362,42 @@ void AlbumDocument::RebuildImageBlocks(int index)
             member.add(field);
     }
     Q_EMIT objectChanged(index);
+}
+
+void AlbumDocument::insertObjectAt(int index, const AlbumObject &object, const OutlineNode &entry)
+{
+    forgetSummedTotal();
+    auto &entries = m_outline.root().children;
+    entries.insert(entries.begin() + index, entry);
+    m_objects.insert(m_objects.begin() + index, object);
+    Q_EMIT objectInserted(index);
+}
+
+void AlbumDocument::takeObjectAt(int index)
+{
+    m_outline.removeEntry(index);
+    removeRecord(index);
+}
+
+void AlbumDocument::relocateObject(int from, int to)
+{
+    moveRecord(from, to);
+    m_outline.moveEntry(from, to);
+    Q_EMIT objectMoved(from, to);
+}
+
+void AlbumDocument::replaceObject(int index, const AlbumObject &object, const OutlineNode &entry)
+{
+    forgetSummedTotal();
+    m_objects.at(size_t(index)) = object;
+    m_outline.entry(index) = entry;
+    Q_EMIT objectChanged(index);
+    Q_EMIT thumbnailChanged(index);
+}
+
+void AlbumDocument::setRootText(const QString &text)
+{
+    m_outline.root().text = text;
 }
 
 void AlbumDocument::ClearAlbum(const QString &rootText)

@@ -24,6 +24,8 @@ struct AlbumProperties
     QString albumTransition = QStringLiteral("ALPHABLEND");
     int defaultStillSeconds = 5;
     int defaultFrameSeconds = 2;
+
+    friend bool operator==(const AlbumProperties &, const AlbumProperties &) = default;
 };
 
 // The one album the editor holds: the object records and the outline, which
@@ -115,6 +117,15 @@ public:
     void clearTotals();
     QString outlineDumpText() const { return m_outline.dump(); }
 
+    // --- putting back recorded states (undo and redo): the record and its
+    // outline entry go in exactly as given, nothing is renumbered.
+    void insertObjectAt(int index, const AlbumObject &object, const OutlineNode &entry);
+    void takeObjectAt(int index);
+    // The object at `from` ends at `to`.
+    void relocateObject(int from, int to);
+    void replaceObject(int index, const AlbumObject &object, const OutlineNode &entry);
+    void setRootText(const QString &text);
+
     // Probes the file and appends it to the background music, or reports it
     // when its length cannot be measured.
     void AddBackgroundMusic(const QString &path);
@@ -155,6 +166,7 @@ private:
         int object, const QString &path, int mediaClass, const MediaProbeResult &probe);
     void addMemberEntry(OutlineNode &entry, const QString &path, const QString &kindLabel);
     void removeRecord(int index);
+    void moveRecord(int from, int to);
     void forgetSummedTotal();
     void pushObject(const AlbumObject &object);
 

@@ -40,6 +40,8 @@ struct BackgroundMusicEntry
     QString durationText;
     // "PC" or "Device".
     QString source;
+
+    friend bool operator==(const BackgroundMusicEntry &, const BackgroundMusicEntry &) = default;
 };
 
 // Transition names and the display style number each selects.

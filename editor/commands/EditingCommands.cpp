@@ -10,6 +10,7 @@
 #include "MediaClass.h"
 #include "StandardPictures.h"
 #include "Texts.h"
+#include "UndoHistory.h"
 
 #include <QFileInfo>
 
@@ -102,6 +103,7 @@ void EditingCommands::NewAlnummenuClick()
 
 void EditingCommands::moviemenuClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Add Movie"_s);
     if (m_ctx.state.playing)
         return;
     addObjects(chooseFiles(QString::fromUtf16(FileFilters::Video), true));
@@ -109,6 +111,7 @@ void EditingCommands::moviemenuClick()
 
 void EditingCommands::ImageMenuClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Add Image"_s);
     if (m_ctx.state.playing)
         return;
     addObjectsBusy(chooseFiles(QString::fromUtf16(FileFilters::Photos), true));
@@ -116,6 +119,7 @@ void EditingCommands::ImageMenuClick()
 
 void EditingCommands::audiomenuClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Add Music"_s);
     if (m_ctx.state.playing)
         return;
     const char16_t *filter = m_ctx.album.pplMode() ? FileFilters::PplAudio : FileFilters::Audio;
@@ -142,6 +146,7 @@ void EditingCommands::addAlbumLink(const QString &path)
 
 void EditingCommands::albumAddClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Add Album"_s);
     if (m_ctx.state.playing || m_ctx.album.pplMode())
         return;
     const QStringList files = m_ctx.prompts.chooseOpenFiles(
@@ -159,6 +164,7 @@ void EditingCommands::albumAddClick()
 
 void EditingCommands::AddAudioClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Append Audio"_s);
     AlbumDocument &album = m_ctx.album;
     const int index = album.currentObject();
     if (m_ctx.state.playing || index < 0 || index >= album.objectCount())
@@ -189,6 +195,7 @@ void EditingCommands::AddAudioClick()
 
 void EditingCommands::MovieAddMenuClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Append Image"_s);
     AlbumDocument &album = m_ctx.album;
     const int index = album.currentObject();
     if (m_ctx.state.playing || index < 0 || index >= album.objectCount())
@@ -223,6 +230,7 @@ void EditingCommands::MovieAddMenuClick()
 
 void EditingCommands::DelMenuClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Delete"_s);
     AlbumDocument &album = m_ctx.album;
     const int index = album.currentObject();
     if (m_ctx.state.playing || index < 0 || index >= album.objectCount())
@@ -242,6 +250,7 @@ void EditingCommands::DelMenuClick()
 
 void EditingCommands::mnuDeleteListAllClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Delete All"_s);
     AlbumDocument &album = m_ctx.album;
     if (album.objectCount() == 0 || !m_ctx.askYesNo(text(Texts::DeleteAllQuestion)))
         return;
@@ -255,6 +264,7 @@ void EditingCommands::mnuDeleteListAllClick()
 
 void EditingCommands::dropFiles(const QStringList &files)
 {
+    const UndoHistory::Step step(m_ctx.state, u"Drop"_s);
     QStringList accepted;
     for (const QString &file : files) {
         if (file.size() <= 255 && AcceptsFile(file, m_ctx.album.albumType()))

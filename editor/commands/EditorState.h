@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+class UndoHistory;
+
 // What the window shows besides the album itself, kept by the commands: the
 // caption, the enabled commands and pages, and the flags the commands share.
 // The window binds its widgets to it and fills in the hooks.
@@ -84,6 +86,8 @@ public:
     QString playerRoot;
     // The main window, the parent of the plug-ins' own windows.
     quintptr windowId = 0;
+    // The window's undo history; none for tools without a window.
+    UndoHistory *history = nullptr;
 
     const QString &caption() const { return m_caption; }
     void setCaption(const QString &caption);

@@ -7,6 +7,7 @@
 #include "FileCommands.h"
 #include "MediaClass.h"
 #include "Texts.h"
+#include "UndoHistory.h"
 
 #include <QFileInfo>
 
@@ -37,6 +38,7 @@ void LifecycleCommands::openCommandLine(const QStringList &arguments)
     }
     m_editing.NewAlnummenuClick();
     m_ctx.state.processEvents();
+    const UndoHistory::Step step(m_ctx.state, u"Add"_s);
     for (const QString &argument : arguments) {
         if (m_ctx.album.outline().hasRoot() && AcceptsFile(argument, m_ctx.album.albumType())) {
             m_ctx.album.AddMediaFile(argument, false, AlbumDocument::RootTarget);

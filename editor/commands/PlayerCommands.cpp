@@ -13,6 +13,7 @@
 #include "RemovableMounts.h"
 #include "Rounding.h"
 #include "Texts.h"
+#include "UndoHistory.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -121,6 +122,7 @@ void PlayerCommands::MnuDeleteAlbumClick()
 
 void PlayerCommands::addPlayerMusic(const QStringList &files)
 {
+    const UndoHistory::Step step(m_ctx.state, u"Background Music"_s);
     AlbumDocument &album = m_ctx.album;
     AlbumProperties p = album.properties();
     for (const QString &file : files) {

@@ -8,9 +8,12 @@
 #include "ObjectDialogState.h"
 #include "Rounding.h"
 #include "Texts.h"
+#include "UndoHistory.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
 
 PropertyCommands::PropertyCommands(CommandContext context)
     : m_ctx(context)
@@ -33,6 +36,7 @@ bool PropertyCommands::readable(const QString &path) const
 
 void PropertyCommands::BtnAddBGImageClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Background Image"_s);
     const QStringList chosen = m_ctx.prompts.chooseOpenFiles(
         QString::fromUtf16(FileFilters::BackgroundPicture), false, QString());
     if (chosen.isEmpty() || !readable(chosen.first()))
@@ -44,6 +48,7 @@ void PropertyCommands::BtnAddBGImageClick()
 
 void PropertyCommands::BtnDeleteBGImageClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Delete Background Image"_s);
     AlbumProperties p = m_ctx.album.properties();
     p.backgroundImage.clear();
     m_ctx.album.setProperties(p);
@@ -59,6 +64,7 @@ void PropertyCommands::mnuAddBGMusic_PCClick()
 
 void PropertyCommands::addBackgroundMusicFiles(const QStringList &files)
 {
+    const UndoHistory::Step step(m_ctx.state, u"Background Music"_s);
     for (const QString &file : files) {
         if (m_ctx.album.pplMode() && ClassifyExtension(file) == MediaClass::WaveAudio)
             appendError(Texts::CannotAddType, file);
@@ -69,6 +75,7 @@ void PropertyCommands::addBackgroundMusicFiles(const QStringList &files)
 
 void PropertyCommands::btnDeleteBGMusicClick(int row)
 {
+    const UndoHistory::Step step(m_ctx.state, u"Delete Background Music"_s);
     AlbumProperties p = m_ctx.album.properties();
     if (row < 0 || size_t(row) >= p.backgroundMusic.size())
         return;
@@ -84,6 +91,7 @@ void PropertyCommands::btnDeleteBGMusicClick(int row)
 
 void PropertyCommands::Image5Click(int choice)
 {
+    const UndoHistory::Step step(m_ctx.state, u"Transition"_s);
     const int c = choice >= 0 && choice <= 2 ? choice : 0;
     m_ctx.state.setTransitionChoice(c);
     m_ctx.album.SelectTransitionByName(Transitions::nameOfChoice(c));
@@ -92,6 +100,7 @@ void PropertyCommands::Image5Click(int choice)
 
 void PropertyCommands::mnuPropertyClick()
 {
+    const UndoHistory::Step step(m_ctx.state, u"Properties"_s);
     AlbumDocument &album = m_ctx.album;
     if (album.objectCount() == 0)
         return;
@@ -104,6 +113,7 @@ void PropertyCommands::mnuPropertyClick()
 
 void PropertyCommands::RepeatCheckClick(bool checked)
 {
+    const UndoHistory::Step step(m_ctx.state, u"Repeat"_s);
     AlbumDocument &album = m_ctx.album;
     if (album.objectCount() == 0)
         return;

@@ -7,6 +7,9 @@
 #include "StandardPictures.h"
 #include "Thumbnails.h"
 #include "TimeScale.h"
+#include "UndoHistory.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 TimelineCommands::TimelineCommands(CommandContext context)
     : m_ctx(context)
@@ -19,6 +22,7 @@ bool TimelineCommands::dragAllowed() const
 
 void TimelineCommands::PanelMoveControl1Moved(int source, int target)
 {
+    const UndoHistory::Step step(m_ctx.state, u"Move"_s);
     AlbumDocument &album = m_ctx.album;
     const int count = album.objectCount();
     if (!dragAllowed() || count == 0 || source < 0 || source >= count)
@@ -33,6 +37,7 @@ void TimelineCommands::PanelMoveControl1Moved(int source, int target)
 
 void TimelineCommands::SizeControl1Moved(int source, int target)
 {
+    const UndoHistory::Step step(m_ctx.state, u"Move"_s);
     AlbumDocument &album = m_ctx.album;
     const int count = album.objectCount();
     if (!dragAllowed() || source == target || source < 0 || source >= count || target < 0
@@ -45,6 +50,7 @@ void TimelineCommands::SizeControl1Moved(int source, int target)
 
 void TimelineCommands::setDuration(int index, const QString &seconds)
 {
+    const UndoHistory::Step step(m_ctx.state, u"Resize"_s);
     AlbumDocument &album = m_ctx.album;
     AlbumObject o = album.object(index);
     if (o.durationSeconds == seconds)
@@ -73,6 +79,7 @@ void TimelineCommands::PsResize(int index, int width, const TimeScale &scale)
 
 void TimelineCommands::resizeMember(int index, int member, int width, const TimeScale &scale)
 {
+    const UndoHistory::Step step(m_ctx.state, u"Resize"_s);
     AlbumDocument &album = m_ctx.album;
     if (m_ctx.state.playing || index < 0 || index >= album.objectCount())
         return;

@@ -4,6 +4,7 @@
 #include "EditorState.h"
 #include "PlayerCommands.h"
 #include "PropertyCommands.h"
+#include "UndoHistory.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -48,9 +49,13 @@ QWidget *PropertyPages::albumPage()
     form->addRow(u"Title"_s, m_title);
     form->addRow(u"Creator"_s, m_creator);
     form->addRow(u"Description"_s, m_description);
-    // Typing goes into the album without marking it modified.
-    for (QLineEdit *field : {m_title, m_creator, m_description}) {
-        connect(field, &QLineEdit::textEdited, this, [this] {
+    const std::pair<QLineEdit *, UndoHistory::MergeKey> fields[]
+        = {{m_title, UndoHistory::TitleTyping}, {m_creator, UndoHistory::CreatorTyping},
+            {m_description, UndoHistory::DescriptionTyping}};
+    for (const auto &[field, key] : fields) {
+        const QString name = form->labelForField(field)->property("text").toString();
+        connect(field, &QLineEdit::textEdited, this, [this, name, key] {
+            const UndoHistory::Step step(m_state, name, key);
             AlbumProperties p = m_album.properties();
             p.title = m_title->text();
             p.creator = m_creator->text();

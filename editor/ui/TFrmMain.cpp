@@ -45,6 +45,7 @@ TFrmMain::TFrmMain(QWidget *parent)
     : QMainWindow(parent)
     , m_prompts(this)
     , m_album(m_prompts)
+    , m_history(m_album, m_state)
     , m_context{m_album, m_prompts, m_state}
     , m_files(m_context)
     , m_editing(m_context, m_files)
@@ -331,6 +332,26 @@ void TFrmMain::showsDel(QAction *action)
     action->setShortcutContext(Qt::WidgetShortcut);
 }
 
+void TFrmMain::buildUndoCommands(QMenu *menu)
+{
+    QAction *undo = command(menu, u"Undo"_s, QKeySequence::Undo, [this] { m_history.undo(); });
+    QAction *redo = command(menu, u"Redo"_s, {}, [this] { m_history.redo(); });
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menu->addSeparator();
+    // The keys work wherever the focus is but in a text field, which keeps
+    // its own undo.
+    addActions({undo, redo});
+    const auto show = [=, this] {
+        undo->setText(m_history.undoCaption());
+        undo->setEnabled(m_history.canUndo());
+        redo->setText(m_history.redoCaption());
+        redo->setEnabled(m_history.canRedo());
+    };
+    connect(&m_history, &UndoHistory::changed, this, show);
+    show();
+}
+
 void TFrmMain::buildMenus()
 {
     QMenu *album = menuBar()->addMenu(u"Album(&F)"_s);
@@ -374,6 +395,7 @@ void TFrmMain::buildMenus()
     command(album, u"Exit(&X)"_s, {}, [this] { close(); });
 
     QMenu *edit = menuBar()->addMenu(u"Edit Album(&E)"_s);
+    buildUndoCommands(edit);
     command(edit, u"Add Movie(&V)"_s, Qt::Key_F2, [this] { m_editing.moviemenuClick(); });
     command(edit, u"Add Image(&I)"_s, Qt::Key_F3, [this] { m_editing.ImageMenuClick(); });
     command(edit, u"Add Music(&M)"_s, Qt::Key_F4, [this] { m_editing.audiomenuClick(); });
@@ -532,6 +554,7 @@ void TFrmMain::bindState()
     connect(m_strip, &ThumbnailStrip::objectClicked, this, click);
     connect(m_timeline, &TimelineView::objectClicked, this, click);
     connect(m_strip, &ThumbnailStrip::transitionClicked, this, [this](int index) {
+        const UndoHistory::Step step(m_state, u"Transition"_s);
         TFrmTR dialog(m_album, index, this);
         dialog.exec();
     });

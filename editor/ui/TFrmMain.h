@@ -12,6 +12,7 @@
 #include "PropertyCommands.h"
 #include "SlideCommands.h"
 #include "TimelineCommands.h"
+#include "UndoHistory.h"
 #include "VideoExportCommands.h"
 #include "WidgetPrompts.h"
 
@@ -42,6 +43,7 @@ public:
     AlbumDocument &album() { return m_album; }
     EditorState &state() { return m_state; }
     LifecycleCommands &lifecycle() { return m_lifecycle; }
+    UndoHistory &history() { return m_history; }
     const CommandContext &context() const { return m_context; }
     FileCommands &files() { return m_files; }
     CommandPrompts &prompts() { return m_prompts; }
@@ -71,6 +73,7 @@ private:
     QAction *command(
         QMenu *menu, const QString &caption, const QKeySequence &shortcut, Handler handler);
     void buildMenus();
+    void buildUndoCommands(QMenu *menu);
     void buildToolBar();
     QMenu *buildMusicMenu();
     QMenu *buildStripMenu();
@@ -94,6 +97,7 @@ private:
     WidgetPrompts m_prompts;
     AlbumDocument m_album;
     EditorState m_state;
+    UndoHistory m_history;
     CommandContext m_context;
     FileCommands m_files;
     EditingCommands m_editing;

@@ -433,6 +433,76 @@ private Q_SLOTS:
         QVERIFY(asked.isEmpty());
     }
 
+    void undoAndRedoFromTheMenuAndTheKeys()
+    {
+        MediaCopies media;
+        TFrmMain window;
+        AlbumDocument &album = window.album();
+        album.ClearAlbum(u"New album"_s);
+        for (const char *name : {"a.jpg", "b.jpg"})
+            album.AddMediaFile(media.copy("color.jpg", QString::fromLatin1(name)), false,
+                AlbumDocument::RootTarget);
+        window.state().applyAlbumType(AlbumType::Image, false);
+        album.setCurrentObject(0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QMenu *edit = window.menuBar()->actions().at(1)->menu();
+        QAction *undo = edit->actions().at(0);
+        QAction *redo = edit->actions().at(1);
+        QCOMPARE(undo->text() + u'|' + undo->shortcut().toString(), u"Undo|Ctrl+Z"_s);
+        QCOMPARE(redo->shortcuts(),
+            QList<QKeySequence>({QKeySequence(u"Ctrl+Y"_s), QKeySequence(u"Ctrl+Shift+Z"_s)}));
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+
+        QTimer::singleShot(0, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Yes)->click();
+        });
+        auto *strip = window.findChild<ThumbnailStrip *>();
+        strip->setFocus();
+        QTest::keyClick(strip, Qt::Key_Delete);
+        QCOMPARE(album.objectCount(), 1);
+        QCOMPARE(undo->text(), u"Undo Delete"_s);
+        QVERIFY(undo->isEnabled());
+        // The question box took the activation with it.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        strip->setFocus();
+        QTest::keyClick(strip, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(album.objectCount(), 2);
+        QCOMPARE(QFileInfo(album.object(0).mainFile).fileName(), u"a.jpg"_s);
+        QCOMPARE(redo->text(), u"Redo Delete"_s);
+        QTest::keyClick(strip, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(album.objectCount(), 1);
+        QTest::keyClick(strip, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(strip, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(album.objectCount(), 1);
+
+        // Typing a title is one step, undone as a whole.
+        album.setModified(false);
+        auto *pages = window.findChild<PropertyPages *>();
+        pages->setCurrentIndex(PropertyPages::AlbumTab);
+        auto *title = pages->widget(PropertyPages::AlbumTab)->findChildren<QLineEdit *>().first();
+        QTest::keyClicks(title, u"Trip"_s);
+        QCOMPARE(album.properties().title, u"Trip"_s);
+        QVERIFY(album.modified());
+        QCOMPARE(undo->text(), u"Undo Title"_s);
+        undo->trigger();
+        QCOMPARE(album.properties().title, QString());
+        QCOMPARE(title->text(), QString());
+        QVERIFY(!album.modified());
+
+        // Playing turns both off, as it does editing.
+        window.state().playing = true;
+        window.state().SetEditingEnabled(false);
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QTest::keyClick(strip, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(album.objectCount(), 1);
+        window.state().playing = false;
+        window.state().SetEditingEnabled(true);
+        QVERIFY(undo->isEnabled() && redo->isEnabled());
+    }
+
     void dragsReorderAndResize()
     {
         MediaCopies media;
