@@ -22,6 +22,19 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, gstreamer1.0-libav")
+# The editor opens FFmpeg's libraries itself when they are first needed, so
+# dpkg-shlibdeps does not see them: depend on the packages that hold them.
+if(QUILLAN_LAZY_FFMPEG)
+  foreach(library avutil avcodec avformat swscale swresample)
+    execute_process(COMMAND dpkg-query -S "lib${library}.so.[0-9]*"
+      OUTPUT_VARIABLE owner RESULT_VARIABLE failed ERROR_QUIET)
+    string(REGEX MATCH "^[^:,]+" package "${owner}")
+    if(failed OR NOT package)
+      message(FATAL_ERROR "No installed package holds lib${library}.so")
+    endif()
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${package}")
+  endforeach()
+endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-ugly, qt6-wayland, libqt6svg6, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Quillan builds albums for portable media players: slideshows of photos,

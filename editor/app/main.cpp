@@ -4,6 +4,7 @@
 #include "ApplicationIdentity.h"
 #include "AutoSave.h"
 #include "EditorSettings.h"
+#include "FfmpegLibraries.h"
 #include "FileTypeRegistration.h"
 #include "LibraryVersions.h"
 #include "SingleInstance.h"
@@ -13,6 +14,7 @@
 #include <cstring>
 
 #include <QApplication>
+#include <QThreadPool>
 #include <QTimer>
 
 namespace {
@@ -73,6 +75,8 @@ int main(int argc, char *argv[])
     window.companions().LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
     window.setVolume(EditorSettings::readVolume());
     window.showMaximized();
+    // FFmpeg loads beside the first screen rather than before it.
+    QThreadPool::globalInstance()->start([] { FfmpegLibraries::preload(); });
 
     AutoSave autosave(window.album(), AutoSave::defaultFolder());
     bool offered = false;

@@ -2,20 +2,25 @@
 
 #include "MediaGraph.h"
 
-#include <QAudioOutput>
-#include <QMediaPlayer>
+#include <functional>
+#include <memory>
+
+class QAudioOutput;
+class QMediaPlayer;
 
 // A media graph over Qt Multimedia: one QMediaPlayer with its audio output.
 // Loading and starting run on the player's own threads. The end of a
 // stream comes from the player's end-of-media status; errors are logged
 // (category "quillan.playback") and otherwise swallowed, as the engine
-// expects of a graph.
+// expects of a graph. The player is made when a file is first rendered:
+// starting the media framework takes longer than showing the window.
 class QtMediaGraph final : public MediaGraph
 {
     Q_OBJECT
 
 public:
     explicit QtMediaGraph(QObject *parent = nullptr);
+    ~QtMediaGraph() override;
 
     bool render(const QString &file) override;
     void run() override;
@@ -27,15 +32,19 @@ public:
     void setVolume(int volume) override;
     int volume() const override { return m_volume; }
 
-    // Where a video graph's pictures go (a QVideoWidget or a QVideoSink).
-    QMediaPlayer &player() { return m_player; }
+    // Where a video graph's pictures go (a QVideoWidget or a QVideoSink),
+    // asked for when the player is made.
+    void setVideoOutput(std::function<QObject *()> output) { m_videoOutput = std::move(output); }
 
     // The linear gain of a graph volume: 10^((v - 10000) / 2000).
     static float gainOf(int volume);
 
 private:
-    QMediaPlayer m_player;
-    QAudioOutput m_audio;
+    QMediaPlayer &player();
+
+    std::function<QObject *()> m_videoOutput;
+    std::unique_ptr<QAudioOutput> m_audio;
+    std::unique_ptr<QMediaPlayer> m_player;
     bool m_active = false;
     int m_volume = 10000;
 };

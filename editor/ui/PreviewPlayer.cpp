@@ -17,18 +17,22 @@ PreviewPlayer::PreviewPlayer(const AlbumDocument &album, UserPrompts &prompts, P
     , m_still(new QLabel(this))
     , m_slidePage(new QWidget(this))
     , m_slide(new TImageSlide(m_slidePage))
-    , m_videoWidget(new QVideoWidget(this))
 {
     const QString fill = u"background: %1;"_s.arg(background.name());
     m_still->setAlignment(Qt::AlignCenter);
     m_still->setStyleSheet(fill);
     m_slidePage->setStyleSheet(fill);
     m_slide->setColor(background);
-    m_videoWidget->setAspectRatioMode(Qt::KeepAspectRatio);
-    m_video.player().setVideoOutput(m_videoWidget);
+    // The video window comes with the first video: making it starts the
+    // media framework.
+    m_video.setVideoOutput([this] {
+        m_videoWidget = new QVideoWidget(this);
+        m_videoWidget->setAspectRatioMode(Qt::KeepAspectRatio);
+        addWidget(m_videoWidget);
+        return m_videoWidget;
+    });
     addWidget(m_still);
     addWidget(m_slidePage);
-    addWidget(m_videoWidget);
     connect(&m_engine, &PlaybackEngine::pictureRequested, this, &PreviewPlayer::showPicture);
     connect(&m_engine, &PlaybackEngine::videoShown, this, [this] {
         m_slide->Stop();

@@ -46,5 +46,5 @@ private:
     QLabel *m_still;
     QWidget *m_slidePage;
     TImageSlide *m_slide;
-    QVideoWidget *m_videoWidget;
+    QVideoWidget *m_videoWidget = nullptr;
 };
