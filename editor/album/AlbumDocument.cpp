@@ -78,7 +78,7 @@ void AlbumDocument::updateObject(int index, const AlbumObject &object)
     Q_EMIT objectChanged(index);
 }
 
-void AlbumDocument::setThumbnail(int index, const QImage &thumbnail)
+void AlbumDocument::setThumbnail(int index, const Thumbnail &thumbnail)
 {
     m_objects.at(size_t(index)).thumbnail = thumbnail;
     Q_EMIT thumbnailChanged(index);
@@ -158,13 +158,14 @@ void AlbumDocument::addNewObject(const QString &path, int mediaClass, const Medi
         record.durationSeconds = QString::number(stillSeconds);
         record.memberThumbnails = QStringList{path};
         record.imageCaption = name;
-        record.thumbnail = ready ? ready->thumbnail : MakePhotoThumbnail(path);
+        record.thumbnail = ready ? ready->thumbnail : photoThumbnail(path);
         outlineDuration = FormatDuration(qint64(stillSeconds));
         kindLabel = probe.probeKind + probe.description;
         break;
     case MediaClass::Video: {
-        const VideoProbeResult video = ready ? VideoProbeResult{ready->videoMs, ready->thumbnail}
-                                             : ProbeVideoAndThumbnail(path);
+        const VideoProbeResult video = ready
+            ? VideoProbeResult{ready->videoMs, ready->thumbnail.image()}
+            : ProbeVideoAndThumbnail(path);
         const double seconds = double(video.milliseconds) / 1000.0;
         const QString lengthText = secondsText(seconds);
         record.kind = ObjectKind::Video;
@@ -225,7 +226,7 @@ void AlbumDocument::addMember(int object, const QString &path, const MediaProbeR
     record.memberDurations.append(QString::number(m_properties.defaultStillSeconds));
     record.memberSizesKB.append(fileSizeKBText(path));
     if (first)
-        record.thumbnail = MakePhotoThumbnail(path);
+        record.thumbnail = photoThumbnail(path);
     updateObject(object, record);
     if (first)
         Q_EMIT thumbnailChanged(object);
@@ -250,7 +251,7 @@ void AlbumDocument::appendToObject(
         record.imageCaption = name;
         record.kind = ObjectKind::AudioWithStill;
         record.memberThumbnails.append(path);
-        record.thumbnail = MakePhotoThumbnail(path);
+        record.thumbnail = photoThumbnail(path);
     } else {
         record.audioCaption = name;
         record.kind = ObjectKind::StillWithAudio;

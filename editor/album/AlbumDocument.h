@@ -89,7 +89,7 @@ public:
     const AlbumObject &object(int index) const { return m_objects.at(size_t(index)); }
     // Replaces a record; its duration caption follows its duration.
     void updateObject(int index, const AlbumObject &object);
-    void setThumbnail(int index, const QImage &thumbnail);
+    void setThumbnail(int index, const Thumbnail &thumbnail);
     // Appends a record built elsewhere (the readers) with its outline entry.
     void appendObject(const AlbumObject &object, OutlineNode entry);
     AlbumOutline &outline() { return m_outline; }

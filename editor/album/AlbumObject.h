@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AlbumType.h"
+#include "Thumbnail.h"
 
 #include <QImage>
 #include <QString>
@@ -27,7 +28,7 @@ struct AlbumObject
     QString durationCaption;
 
     // The picture the views show; it is not part of any album file.
-    QImage thumbnail;
+    Thumbnail thumbnail;
     // durationSeconds as a number, kept by the document so that totals and
     // timelines of large albums need not parse every text again.
     double durationValue = 0;

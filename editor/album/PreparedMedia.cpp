@@ -13,7 +13,7 @@ std::optional<PreparedMedia::File> PreparedMedia::prepare(const QString &path)
     file.probe = ProbeMedia(path);
     switch (ClassifyExtension(path)) {
     case MediaClass::Photo:
-        file.thumbnail = MakePhotoThumbnail(path);
+        file.thumbnail = photoThumbnail(path);
         break;
     case MediaClass::Video: {
         const VideoProbeResult video = ProbeVideoAndThumbnail(path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MediaProbe.h"
+#include "Thumbnail.h"
 
 #include <QHash>
 #include <QImage>
@@ -16,7 +17,7 @@ public:
     struct File
     {
         MediaProbeResult probe;
-        QImage thumbnail;
+        Thumbnail thumbnail;
         qint64 videoMs = 0;
     };
 

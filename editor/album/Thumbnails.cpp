@@ -120,6 +120,11 @@ QImage MakePhotoThumbnail(const QString &path)
     return stretched(ThumbnailCache::store(path, picture));
 }
 
+Thumbnail photoThumbnail(const QString &path)
+{
+    return Thumbnail::ofPhoto(path, MakePhotoThumbnail(path));
+}
+
 QImage decodePhotoCovering(const QString &path, QSize cover)
 {
     {

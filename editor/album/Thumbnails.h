@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Thumbnail.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -10,6 +12,9 @@ inline constexpr QSize ThumbnailSize(128, 100);
 // smallest DCT scale that still covers it; other pictures go through Qt's
 // readers. A picture that cannot be read gives the unplayable picture.
 QImage MakePhotoThumbnail(const QString &path);
+// The same as an object keeps it: dropped from memory when not shown for a
+// while, and made again then.
+Thumbnail photoThumbnail(const QString &path);
 
 // A photo decoded just large enough to cover `cover` (JPEGs at the smallest
 // DCT scale that does), for previews; null when it cannot be read.

@@ -9,6 +9,7 @@
 #include "LibraryVersions.h"
 #include "SingleInstance.h"
 #include "TFrmMain.h"
+#include "ThumbnailMemory.h"
 
 #include <cstdio>
 #include <cstring>
@@ -74,6 +75,7 @@ int main(int argc, char *argv[])
         [&window](const QStringList &arguments) { window.openFromAnotherStart(arguments); });
     window.companions().LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
     window.setVolume(EditorSettings::readVolume());
+    ThumbnailMemory::instance().setLimit(EditorSettings::thumbnailMemoryBytes());
     window.showMaximized();
     // FFmpeg loads beside the first screen rather than before it.
     QThreadPool::globalInstance()->start([] { FfmpegLibraries::preload(); });

@@ -14,6 +14,13 @@ int EditorSettings::readVolume()
     return ok ? volume : FullVolume;
 }
 
+qint64 EditorSettings::thumbnailMemoryBytes()
+{
+    bool ok = false;
+    const qint64 megabytes = store().value(u"ThumbnailMemoryMB"_s, 256).toLongLong(&ok);
+    return (ok && megabytes >= 16 ? megabytes : 256) << 20;
+}
+
 void EditorSettings::writeVolume(int volume)
 {
     store().setValue(u"Volume"_s, volume);

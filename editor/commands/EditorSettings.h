@@ -24,6 +24,9 @@ public:
     static void writeVideoFormat(const VideoFormat &format);
     // The player's screen, which the photo hand-over fits photos to.
     static QSize playerScreen();
+    // How much memory the decoded photo thumbnails may take
+    // ("ThumbnailMemoryMB", 256 unless at least 16 is stored).
+    static qint64 thumbnailMemoryBytes();
 
     // The slider shows the volume less 5000, or 1 for 5000 and below.
     static int sliderFromVolume(int volume);

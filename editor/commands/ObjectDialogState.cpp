@@ -298,7 +298,7 @@ void ObjectDialogState::applyEntries(AlbumDocument &album, EditorState &state) c
             o.durationSeconds = QString::number(total);
         if (!paths.isEmpty()) {
             const QString first = o.memberThumbnails.first();
-            o.thumbnail = MakePhotoThumbnail(first.isEmpty() ? paths.first() : first);
+            o.thumbnail = photoThumbnail(first.isEmpty() ? paths.first() : first);
         }
         break;
     }

@@ -109,7 +109,8 @@ void TimelineCommands::SubTimePanelClick(int index, int member)
     if (member < 0 || member >= o.memberFiles.size())
         return;
     const QString &file = o.memberFiles[member];
-    o.thumbnail = hasJpegExtension(file) ? MakePhotoThumbnail(file) : StandardPictures::photo();
+    o.thumbnail
+        = hasJpegExtension(file) ? photoThumbnail(file) : Thumbnail(StandardPictures::photo());
     o.imageCaption = fileNameOf(file);
     o.currentMember = member;
     const bool selected = album.currentObject() == index;

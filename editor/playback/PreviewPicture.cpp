@@ -39,7 +39,7 @@ QImage of(const AlbumObject &object, int member, QSize box)
 {
     switch (object.kind) {
     case ObjectKind::Video:
-        return object.thumbnail;
+        return object.thumbnail.image();
     case ObjectKind::Still:
     case ObjectKind::StillWithAudio:
         return photo(object.mainFile, box);

@@ -88,7 +88,7 @@ void ThumbnailStrip::paintPanel(QPainter &p, int index) const
     const QRect picture(
         cell.left(), title.bottom() + 1, cell.width(), cell.height() - BarHeight * (1 + bars));
     if (!o.thumbnail.isNull())
-        p.drawImage(picture, o.thumbnail);
+        p.drawImage(picture, o.thumbnail.image());
 
     const auto bar = [&](int slot, const QString &text, unsigned setColour) {
         const QRect r(cell.left(), cell.bottom() - BarHeight * slot + 1, cell.width(), BarHeight);

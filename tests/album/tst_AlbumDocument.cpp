@@ -182,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(o.kind, ObjectKind::Audio);
         QCOMPARE(o.audioCaption, u"take.wav"_s);
         QCOMPARE(o.durationSeconds, u"2"_s);
-        QCOMPARE(o.thumbnail, StandardPictures::music());
+        QCOMPARE(o.thumbnail.image(), StandardPictures::music());
         QCOMPARE(
             AlbumOutline::field(m_doc->outline().entry(0), 3), u"Audio: 44100 Hz,8 Bits, 1 Ch"_s);
         // A music album shows no background music total.
@@ -236,7 +236,7 @@ private Q_SLOTS:
             QCOMPARE(AlbumOutline::field(m_doc->outline().entry(i), 1), u"00:00:00"_s);
         }
         QCOMPARE(m_doc->object(1).kind, ObjectKind::Video);
-        QCOMPARE(m_doc->object(1).thumbnail, StandardPictures::unplayableVideo());
+        QCOMPARE(m_doc->object(1).thumbnail.image(), StandardPictures::unplayableVideo());
     }
 
     void addsVideos()
@@ -301,7 +301,7 @@ private Q_SLOTS:
         QCOMPARE(o.memberThumbnails, QStringList({first, second}));
         QCOMPARE(o.memberDurations, QStringList({u"5"_s, u"5"_s}));
         QCOMPARE(o.imageCaption, u"second.jpg"_s);
-        QCOMPARE(o.thumbnail, MakePhotoThumbnail(second));
+        QCOMPARE(o.thumbnail.image(), MakePhotoThumbnail(second));
         QCOMPARE(thumbnails.count(), 2);
         const auto &members = m_doc->outline().entry(0).children[4].children;
         QCOMPARE(members[1].text, u"2:second.jpg"_s);
@@ -323,7 +323,7 @@ private Q_SLOTS:
         // The kind is the caller's to set.
         QCOMPARE(o.kind, ObjectKind::Audio);
         QCOMPARE(o.memberFiles, QStringList{photo});
-        QCOMPARE(o.thumbnail, MakePhotoThumbnail(photo));
+        QCOMPARE(o.thumbnail.image(), MakePhotoThumbnail(photo));
         QCOMPARE(fieldTexts(m_doc->outline().entry(0).children[4].children[0]),
             QStringList(
                 {u"1"_s, u"00:00:05"_s, u"ALPHABLEND"_s, u"Image: 320X240, 8 bits"_s, photo}));

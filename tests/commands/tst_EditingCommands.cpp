@@ -252,7 +252,7 @@ private Q_SLOTS:
         QCOMPARE(o.kind, ObjectKind::ManifestLink);
         QCOMPARE(o.transition, QString());
         QCOMPARE(o.durationSeconds, u"5"_s);
-        QCOMPARE(o.thumbnail, StandardPictures::albumLink());
+        QCOMPARE(o.thumbnail.image(), StandardPictures::albumLink());
         const OutlineNode &entry = f.album.outline().entry(0);
         QCOMPARE(entry.children[2].text, u"ALPHABLEND"_s);
         QCOMPARE(entry.children[3].text, u"Album"_s);

@@ -328,7 +328,7 @@ private Q_SLOTS:
         QCOMPARE(back.object(0).imageCaption, u"R&B 100%.jpg"_s);
         QCOMPARE(back.object(1).audioCaption, u"voice.wav"_s);
         QCOMPARE(back.object(2).imageCaption, u"clip.mpg"_s);
-        QVERIFY(back.object(2).thumbnail != StandardPictures::unplayableVideo());
+        QVERIFY(back.object(2).thumbnail.image() != StandardPictures::unplayableVideo());
         QCOMPARE(back.outline().entry(1).children[3].text, u"Image-Audio:2"_s);
         QCOMPARE(back.outline().entry(1).children[4].children.size(), size_t(1));
         QCOMPARE(back.totalTimeText(), u"Total Time: 00:00:09"_s);
