@@ -7,6 +7,8 @@
 #include "StandardPictures.h"
 #include "ThumbnailCache.h"
 
+#include <functional>
+
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -41,14 +43,19 @@ struct FrameDecoder
     }
 };
 
+// The frame at most 128 pixels wide and high, its aspect kept: the size the
+// thumbnail cache stores.
 QImage frameToThumbnail(const AVFrame *frame)
 {
+    const QSize size
+        = QSize(frame->width, frame->height)
+              .scaled(ThumbnailCache::NormalSize, ThumbnailCache::NormalSize, Qt::KeepAspectRatio)
+              .expandedTo(QSize(1, 1));
     SwsContext *sws = sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format),
-        ThumbnailSize.width(), ThumbnailSize.height(), AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr,
-        nullptr, nullptr);
+        size.width(), size.height(), AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr);
     if (!sws)
         return {};
-    QImage image(ThumbnailSize, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     uint8_t *planes[1] = {image.bits()};
     const int strides[1] = {int(image.bytesPerLine())};
     sws_scale(sws, frame->data, frame->linesize, 0, frame->height, planes, strides);
@@ -84,6 +91,19 @@ QImage firstFrame(AVFormatContext *ctx)
             avcodec_send_packet(d.codec, d.packet);
         av_packet_unref(d.packet);
     }
+}
+
+// A video's thumbnail from the cache, or its first frame (cached then).
+QImage cachedVideoThumbnail(const QString &path, const std::function<QImage()> &firstFrameOf)
+{
+    if (const QImage cached = ThumbnailCache::lookup(path); !cached.isNull())
+        return stretched(cached);
+    if (!ThumbnailCache::knownToFail(path)) {
+        if (const QImage frame = firstFrameOf(); !frame.isNull())
+            return stretched(ThumbnailCache::store(path, frame));
+        ThumbnailCache::storeFailure(path);
+    }
+    return StandardPictures::unplayableVideo();
 }
 
 } // namespace
@@ -163,8 +183,14 @@ VideoProbeResult ProbeVideoAndThumbnail(const QString &path)
     VideoProbeResult result;
     if (ctx->duration != AV_NOPTS_VALUE && ctx->duration > 0)
         result.milliseconds = ctx->duration / 1000;
-    result.thumbnail = firstFrame(ctx);
-    if (result.thumbnail.isNull())
-        result.thumbnail = StandardPictures::unplayableVideo();
+    result.thumbnail = cachedVideoThumbnail(path, [ctx] { return firstFrame(ctx); });
     return result;
+}
+
+QImage videoThumbnail(const QString &path)
+{
+    return cachedVideoThumbnail(path, [&path] {
+        FfmpegInput input(path);
+        return input.isOpen() ? firstFrame(input.context()) : QImage();
+    });
 }

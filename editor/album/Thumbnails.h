@@ -34,3 +34,5 @@ struct VideoProbeResult
 // is a picture and measures 0. A file that cannot be opened gives the
 // unplayable picture and 0.
 VideoProbeResult ProbeVideoAndThumbnail(const QString &path);
+// A video's first frame only, through the thumbnail cache.
+QImage videoThumbnail(const QString &path);

@@ -375,7 +375,7 @@ void ManifestReading::build(const Entry &entry)
         if (!o.thumbnailFile.isEmpty() || kind != 7)
             o.thumbnail = photoThumbnail(o.thumbnailFile.isEmpty() ? main : o.thumbnailFile);
         else
-            o.thumbnail = ProbeVideoAndThumbnail(main).thumbnail;
+            o.thumbnail = videoThumbnail(main);
         if (kind == 2) {
             const auto notSound = std::count_if(entry.items.begin(), entry.items.end(),
                 [](const Item &i) { return !isAudioClass(ClassifyExtension(i.text)); });

@@ -2,6 +2,7 @@
 // standard says, used on the next open instead of decoding the photo,
 // rebuilt when the photo changed, and a failure noted once.
 
+#include "StandardPictures.h"
 #include "TestMedia.h"
 #include "ThumbnailCache.h"
 #include "Thumbnails.h"
@@ -89,6 +90,30 @@ private Q_SLOTS:
         QVERIFY(!ThumbnailCache::lookup(photo).isNull());
     }
 
+    // A video's first frame is stored too, with the video's shape, and
+    // used by the next probe and the album readers instead of decoding.
+    void videosAreCachedToo()
+    {
+        const QString clip = m_media.copy("clip.avi", u"cached.avi"_s);
+        const VideoProbeResult first = ProbeVideoAndThumbnail(clip);
+        QVERIFY(first.milliseconds > 0);
+        QImage stored = ThumbnailCache::lookup(clip);
+        QVERIFY(!stored.isNull());
+        QCOMPARE(std::max(stored.width(), stored.height()), ThumbnailCache::NormalSize);
+        QCOMPARE(videoThumbnail(clip), first.thumbnail);
+        stored.fill(QColor(4, 5, 6));
+        QVERIFY(!ThumbnailCache::store(clip, stored).isNull());
+        QCOMPARE(videoThumbnail(clip).pixel(64, 50), QColor(4, 5, 6).rgb());
+        const VideoProbeResult again = ProbeVideoAndThumbnail(clip);
+        QCOMPARE(again.thumbnail.pixel(64, 50), QColor(4, 5, 6).rgb());
+        QCOMPARE(again.milliseconds, first.milliseconds);
+
+        // No frame to show: noted once, the unplayable picture shown.
+        const QString empty = m_media.copy("corrupt.jpg", u"broken.avi"_s);
+        QCOMPARE(videoThumbnail(empty), StandardPictures::unplayableVideo());
+        QVERIFY(ThumbnailCache::knownToFail(empty));
+    }
+
     // A photo that cannot be decoded is noted under fail/ and not tried
     // again while it stays the same.
     void failuresAreNotedOnce()
@@ -103,5 +128,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestThumbnailCache)
+QTEST_MAIN(TestThumbnailCache)
 #include "tst_ThumbnailCache.moc"
