@@ -4,37 +4,11 @@
 
 namespace {
 
-// Texts copied from one another share their data: equal without reading it.
-template <class T> bool same(const T &a, const T &b)
-{
-    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
-}
-
-bool same(const OutlineNode &a, const OutlineNode &b)
-{
-    if (!same(a.text, b.text) || a.children.size() != b.children.size())
-        return false;
-    for (size_t i = 0; i < a.children.size(); ++i) {
-        if (!same(a.children[i], b.children[i]))
-            return false;
-    }
-    return true;
-}
-
-bool sameContents(const AlbumObject &a, const AlbumObject &b)
-{
-    return a.kind == b.kind && a.repeatMembers == b.repeatMembers && same(a.mainFile, b.mainFile)
-        && same(a.durationSeconds, b.durationSeconds) && same(a.transition, b.transition)
-        && same(a.thumbnailFile, b.thumbnailFile) && same(a.mediaInfo, b.mediaInfo)
-        && same(a.memberFiles, b.memberFiles) && same(a.memberDurations, b.memberDurations)
-        && same(a.memberSizesKB, b.memberSizesKB) && same(a.memberThumbnails, b.memberThumbnails);
-}
-
 // What choosing a member photo changes; no album file holds it.
 bool sameLook(const AlbumObject &a, const AlbumObject &b)
 {
     return a.currentMember == b.currentMember && a.thumbnail.cacheKey() == b.thumbnail.cacheKey()
-        && same(a.imageCaption, b.imageCaption) && same(a.audioCaption, b.audioCaption);
+        && a.imageCaption == b.imageCaption && a.audioCaption == b.audioCaption;
 }
 
 } // namespace
@@ -122,14 +96,15 @@ bool AlbumRecorder::compare(AlbumEdit *edit)
         ObjectState &copy = m_objects[size_t(i)];
         const AlbumObject &record = m_album.object(i);
         const OutlineNode &entry = m_album.outline().entry(i);
-        const bool contentsSame = sameContents(copy.record, record) && same(copy.entry, entry);
+        const bool contentsSame
+            = AlbumEdit::sameRecord(copy.record, record) && AlbumEdit::sameEntry(copy.entry, entry);
         if (contentsSame && sameLook(copy.record, record))
             continue;
         ObjectState now = current(i);
         if (!contentsSame) {
             differed = true;
             if (edit)
-                edit->add(AlbumEdit::Replaced{i, copy, now});
+                edit->add(AlbumEdit::replacement(i, copy, now));
         }
         copy = std::move(now);
     }
@@ -140,7 +115,7 @@ bool AlbumRecorder::compare(AlbumEdit *edit)
         m_properties = m_album.properties();
     }
     const QString root = m_album.outline().hasRoot() ? m_album.outline().root().text : QString();
-    if (!same(m_root, root)) {
+    if (m_root != root) {
         differed = true;
         if (edit)
             edit->add(AlbumEdit::RootRenamed{m_root, root});

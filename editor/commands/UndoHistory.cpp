@@ -30,8 +30,7 @@ public:
     int id() const override { return m_key; }
     bool mergeWith(const QUndoCommand *other) override
     {
-        auto *later = static_cast<const AlbumEditCommand *>(other);
-        m_edit.append(std::move(const_cast<AlbumEditCommand *>(later)->m_edit));
+        m_edit.append(static_cast<const AlbumEditCommand *>(other)->m_edit);
         return true;
     }
 
