@@ -43,9 +43,15 @@ Thumbnail::Thumbnail(const QImage &picture)
 
 Thumbnail Thumbnail::ofPhoto(const QString &path, const QImage &picture)
 {
+    Thumbnail thumbnail = ofPhotoLater(path);
+    ThumbnailMemory::instance().keep(thumbnail.m_source->key, picture);
+    return thumbnail;
+}
+
+Thumbnail Thumbnail::ofPhotoLater(const QString &path)
+{
     Thumbnail thumbnail;
     thumbnail.m_source = std::make_shared<const Source>(newKey(), path, QImage());
-    ThumbnailMemory::instance().keep(thumbnail.m_source->key, picture);
     return thumbnail;
 }
 
@@ -67,6 +73,12 @@ QImage Thumbnail::image() const
 bool Thumbnail::isNull() const
 {
     return !m_source;
+}
+
+bool Thumbnail::isPending() const
+{
+    return m_source && !m_source->path.isEmpty()
+        && ThumbnailMemory::instance().find(m_source->key).isNull();
 }
 
 qint64 Thumbnail::cacheKey() const

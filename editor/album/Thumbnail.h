@@ -18,10 +18,14 @@ public:
     Thumbnail(const QImage &picture);
     // The thumbnail of the photo at `path`, made already.
     static Thumbnail ofPhoto(const QString &path, const QImage &picture);
+    // The same, made when first shown (or ahead, on a worker thread).
+    static Thumbnail ofPhotoLater(const QString &path);
 
     // Decoded again when it was dropped.
     QImage image() const;
     bool isNull() const;
+    // A photo's picture that is not in memory now.
+    bool isPending() const;
     // The same for copies of one thumbnail, different for any other.
     qint64 cacheKey() const;
     QSize size() const { return image().size(); }

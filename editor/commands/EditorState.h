@@ -30,9 +30,10 @@ public:
         std::function<void(int, int)> selectObject; // index, mode
         std::function<void()> exportToDevice;
         std::function<void(const QString &)> statusProgress; // status panel 4
-        // Long work: done of total so far and the time it has taken; true
-        // when the user asked to cancel. workFinished() takes the bar away.
-        std::function<bool(qsizetype, qsizetype, qint64)> workProgress;
+        // Long work: what it is ("Adding %v of %m"), done of total so far
+        // and the time it has taken; true when the user asked to cancel.
+        // workFinished() takes the bar away.
+        std::function<bool(const QString &, qsizetype, qsizetype, qint64)> workProgress;
         std::function<void()> workFinished;
     };
     Hooks hooks;
@@ -66,9 +67,10 @@ public:
     void clearPreview() const { call(hooks.clearPreview); }
     void selectObject(int index, int mode) const { call(hooks.selectObject, index, mode); }
     void exportToDevice() const { call(hooks.exportToDevice); }
-    bool workProgress(qsizetype done, qsizetype total, qint64 elapsedMs) const
+    bool workProgress(
+        const QString &format, qsizetype done, qsizetype total, qint64 elapsedMs) const
     {
-        return hooks.workProgress && hooks.workProgress(done, total, elapsedMs);
+        return hooks.workProgress && hooks.workProgress(format, done, total, elapsedMs);
     }
     void workFinished() const { call(hooks.workFinished); }
 

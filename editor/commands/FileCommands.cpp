@@ -5,6 +5,7 @@
 #include "AlbumReset.h"
 #include "CommandPrompts.h"
 #include "EditorState.h"
+#include "MediaBatch.h"
 #include "MediaClass.h"
 #include "MissingMedia.h"
 #include "RecentAlbums.h"
@@ -245,6 +246,7 @@ bool FileCommands::OpenAlbumFile(
         hooks.processEvents = state.hooks.processEvents;
         hooks.moved = moved;
         read = AlbumFiles::read(album, path, playerRoot, hooks);
+        MediaBatch::makeThumbnails(album, state);
         // The transition page shows the transition the file brought.
         state.setTransitionChoice(Transitions::choiceIn(album.properties().albumTransition));
         album.RefreshTotals();

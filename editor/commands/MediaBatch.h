@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+class AlbumDocument;
 class EditorState;
 
 // Adding many files: the probes and thumbnails, which take the time, are
@@ -15,5 +16,9 @@ namespace MediaBatch {
 // Prepares the files; the number of leading files done (all of them unless
 // the user cancelled, which stops the work still waiting).
 qsizetype prepare(const QStringList &files, const EditorState &state, PreparedMedia &prepared);
+
+// Makes the photo thumbnails an opened album left for later, on every core
+// with the same progress and Cancel; those cancelled are made when shown.
+void makeThumbnails(AlbumDocument &album, const EditorState &state);
 
 } // namespace MediaBatch

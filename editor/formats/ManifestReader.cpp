@@ -331,7 +331,7 @@ void ManifestReading::buildMembers(AlbumObject &o, OutlineNode &node, const Entr
             = kind == 4 ? QString::number(p.defaultFrameSeconds * j) : secondsText(sum);
     if (kind != 2 && !o.memberFiles.isEmpty()) {
         const QString first = o.memberThumbnails.first();
-        o.thumbnail = photoThumbnail(first.isEmpty() ? o.memberFiles.first() : first);
+        o.thumbnail = Thumbnail::ofPhotoLater(first.isEmpty() ? o.memberFiles.first() : first);
     }
 }
 
@@ -373,7 +373,8 @@ void ManifestReading::build(const Entry &entry)
                 p.defaultStillSeconds);
         // A video without a stored thumbnail shows its first frame.
         if (!o.thumbnailFile.isEmpty() || kind != 7)
-            o.thumbnail = photoThumbnail(o.thumbnailFile.isEmpty() ? main : o.thumbnailFile);
+            o.thumbnail
+                = Thumbnail::ofPhotoLater(o.thumbnailFile.isEmpty() ? main : o.thumbnailFile);
         else
             o.thumbnail = videoThumbnail(main);
         if (kind == 2) {

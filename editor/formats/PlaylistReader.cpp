@@ -119,7 +119,7 @@ void PlaylistReading::readPhoto(const pugi::xml_node &entry)
     o.mainFile = *p;
     o.durationSeconds = seconds;
     o.transition = Transitions::normalized(transition);
-    o.thumbnail = photoThumbnail(*p);
+    o.thumbnail = Thumbnail::ofPhotoLater(*p);
     const int number = m_album.outline().entryCount() + 1;
     m_album.appendObject(
         o, ReaderObjects::entry(nextText(*p), number, seconds, transition, {}, *p));
@@ -155,7 +155,7 @@ void PlaylistReading::readPhotoWithSound(const pugi::xml_node &entry)
     o.memberDurations = QStringList{seconds};
     o.memberSizesKB = QStringList{fileSizeKBText(*sound)};
     o.memberThumbnails = QStringList{QString()};
-    o.thumbnail = photoThumbnail(*still);
+    o.thumbnail = Thumbnail::ofPhotoLater(*still);
     ReaderObjects::setCaptions(o);
     const int number = m_album.outline().entryCount() + 1;
     OutlineNode node = ReaderObjects::entry(

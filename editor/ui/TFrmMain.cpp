@@ -613,9 +613,10 @@ void TFrmMain::installHooks()
     h.clearPreview = [this] { showPicture({}); };
     h.stopPlayback = [this] { m_preview->engine().stop(); };
     h.statusProgress = [this](const QString &text) { m_panels[4]->setText(text); };
-    h.workProgress = [this](qsizetype done, qsizetype total, qint64 elapsedMs) {
-        return m_work->progress(done, total, elapsedMs);
-    };
+    h.workProgress
+        = [this](const QString &format, qsizetype done, qsizetype total, qint64 elapsedMs) {
+              return m_work->progress(format, done, total, elapsedMs);
+          };
     h.workFinished = [this] { m_work->finish(); };
     h.exportToDevice = [this] { m_export.mnuExport_EquipClick(); };
     m_state.programFolder = QCoreApplication::applicationDirPath() + u'/';

@@ -12,8 +12,7 @@ WorkProgressBar::WorkProgressBar(QWidget *parent)
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    m_bar->setFixedWidth(200);
-    m_bar->setFormat(u"Adding %v of %m"_s);
+    m_bar->setFixedWidth(240);
     row->addWidget(m_bar);
     auto *cancel = new QToolButton(this);
     cancel->setText(u"Cancel"_s);
@@ -22,8 +21,10 @@ WorkProgressBar::WorkProgressBar(QWidget *parent)
     hide();
 }
 
-bool WorkProgressBar::progress(qsizetype done, qsizetype total, qint64 elapsedMs)
+bool WorkProgressBar::progress(
+    const QString &format, qsizetype done, qsizetype total, qint64 elapsedMs)
 {
+    m_bar->setFormat(format);
     if (elapsedMs >= ShowAfterMs && isHidden())
         show();
     m_bar->setRange(0, int(total));

@@ -16,8 +16,9 @@ public:
 
     explicit WorkProgressBar(QWidget *parent = nullptr);
 
-    // The work's progress; true once Cancel was clicked.
-    bool progress(qsizetype done, qsizetype total, qint64 elapsedMs);
+    // The work's progress, shown in `format` ("Adding %v of %m"); true
+    // once Cancel was clicked.
+    bool progress(const QString &format, qsizetype done, qsizetype total, qint64 elapsedMs);
     // The work has ended: the bar goes and Cancel is forgotten.
     void finish();
 

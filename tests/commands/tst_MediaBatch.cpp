@@ -3,6 +3,7 @@
 // files prepared before it in their order.
 
 #include "CommandFixture.h"
+#include "Thumbnails.h"
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -77,6 +78,53 @@ private Q_SLOTS:
         QCOMPARE(parallel.prompts.texts(), serial.prompts.texts());
     }
 
+    // Opening leaves the photos' thumbnails for later and makes them on the
+    // pool with their own progress: each object gets its own picture (one
+    // given to another object would show), and those cancelled are made
+    // when shown.
+    void openingMakesTheThumbnailsOnThePool()
+    {
+        QStringList files;
+        for (int i = 0; i < 60; ++i)
+            files << m_media.copy(i % 2 ? "large.jpg" : "color.jpg", u"open%1.jpg"_s.arg(i));
+        CommandFixture f;
+        f.newAlbum(0);
+        f.add(&EditingCommands::ImageMenuClick, files);
+        const QString album = m_media.path(u"opened.pvm"_s);
+        f.prompts.saveAnswers.append(album);
+        f.files.SaveAsAlbummenuClick();
+        QStringList formats;
+        qsizetype total = 0;
+        qsizetype cancelAt = -1;
+        f.state.hooks.workProgress
+            = [&](const QString &format, qsizetype done, qsizetype all, qint64) {
+                  formats << format;
+                  total = all;
+                  return cancelAt >= 0 && done >= cancelAt;
+              };
+        const auto open = [&] {
+            f.prompts.openAnswers.append({album});
+            f.files.OpenAlbummenuClick();
+            QCOMPARE(f.album.objectCount(), 60);
+        };
+        open();
+        QVERIFY(formats.contains(u"Making thumbnails %v of %m"_s));
+        QCOMPARE(total, 60);
+        for (int i = 0; i < 60; ++i) {
+            QVERIFY(!f.album.object(i).thumbnail.isPending());
+            QCOMPARE(f.album.object(i).thumbnail.image(), MakePhotoThumbnail(files[i]));
+        }
+
+        cancelAt = 1;
+        open();
+        int pending = 0;
+        for (int i = 0; i < 60; ++i)
+            pending += f.album.object(i).thumbnail.isPending() ? 1 : 0;
+        QVERIFY2(pending > 0 && pending < 60, qPrintable(QString::number(pending)));
+        for (int i = 0; i < 60; ++i)
+            QCOMPARE(f.album.object(i).thumbnail.image(), MakePhotoThumbnail(files[i]));
+    }
+
     // Cancel stops the waiting work; the files prepared before it are
     // added, in their order, and the bar is taken away.
     void cancelKeepsWhatWasPrepared()
@@ -88,7 +136,7 @@ private Q_SLOTS:
         f.newAlbum(0);
         qsizetype reportedTotal = 0;
         bool finished = false;
-        f.state.hooks.workProgress = [&](qsizetype done, qsizetype total, qint64) {
+        f.state.hooks.workProgress = [&](const QString &, qsizetype done, qsizetype total, qint64) {
             reportedTotal = total;
             return done >= 2;
         };

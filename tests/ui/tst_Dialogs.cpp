@@ -285,16 +285,19 @@ private Q_SLOTS:
         QWidget window;
         auto *bar = new WorkProgressBar(&window);
         window.show();
-        QVERIFY(!bar->progress(1, 10, 100));
+        const QString adding = u"Adding %v of %m"_s;
+        QVERIFY(!bar->progress(adding, 1, 10, 100));
         QVERIFY(bar->isHidden());
-        QVERIFY(!bar->progress(3, 10, WorkProgressBar::ShowAfterMs));
+        QVERIFY(!bar->progress(adding, 3, 10, WorkProgressBar::ShowAfterMs));
         QVERIFY(bar->isVisible());
         QCOMPARE(bar->findChild<QProgressBar *>()->text(), u"Adding 3 of 10"_s);
         QTest::mouseClick(bar->findChild<QToolButton *>(), Qt::LeftButton);
-        QVERIFY(bar->progress(4, 10, 700));
+        QVERIFY(bar->progress(adding, 4, 10, 700));
         bar->finish();
         QVERIFY(bar->isHidden());
-        QVERIFY(!bar->progress(1, 5, 0));
+        QVERIFY(
+            !bar->progress(u"Making thumbnails %v of %m"_s, 1, 5, WorkProgressBar::ShowAfterMs));
+        QCOMPARE(bar->findChild<QProgressBar *>()->text(), u"Making thumbnails 1 of 5"_s);
     }
 
     // Without an installed theme (as here) the window still gets the built-in
