@@ -1,14 +1,20 @@
-// Adding camera photos to an album: prepared on every core first, as the
-// Add commands and drops do, next to adding them one by one. Each run
-// starts with an empty thumbnail cache of its own.
+// Camera photos in quantity: added to an album prepared on every core
+// first, as the Add commands and drops do, next to one by one, each run
+// from an empty thumbnail cache of its own; and an album of them opened
+// (read, then its thumbnails made on every core) with an empty thumbnail
+// cache next to the cache that opening left.
 
 #include "AlbumDocument.h"
+#include "AlbumFiles.h"
 #include "EditorState.h"
 #include "MediaBatch.h"
 #include "PreparedMedia.h"
+#include "ReaderHooks.h"
 #include "UserPrompts.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstring>
 
 #include <QDir>
 #include <QGuiApplication>
@@ -19,6 +25,7 @@ namespace {
 
 QStringList g_photos;
 QString g_cache;
+QString g_album;
 
 class Quiet final : public UserPrompts
 {
@@ -66,8 +73,35 @@ void addPrepared(benchmark::State &state)
     }
 }
 
+void open(const QString &path = g_album)
+{
+    Quiet prompts;
+    AlbumDocument album(prompts);
+    AlbumFiles::read(album, path, {}, ReaderHooks());
+    MediaBatch::makeThumbnails(album, EditorState());
+    benchmark::DoNotOptimize(album.objectCount());
+}
+
+void openWithEmptyCache(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        emptyCache();
+        state.ResumeTiming();
+        open();
+    }
+}
+
+void openWithCache(benchmark::State &state)
+{
+    for (auto _ : state)
+        open();
+}
+
 } // namespace
 
+BENCHMARK(openWithEmptyCache)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(openWithCache)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(addOneByOne)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(addPrepared)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 
@@ -75,16 +109,24 @@ int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_add PHOTO_DIR [benchmark flags]\n");
+    // Opens one album and ends, for a measure of the memory it takes.
+    if (argc == 3 && std::strcmp(argv[1], "--open") == 0) {
+        open(QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
+    if (argc < 3) {
+        std::fprintf(stderr,
+            "usage: bench_batch PHOTO_DIR ALBUM [benchmark flags]\n"
+            "       bench_batch --open ALBUM\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     for (const QString &name : dir.entryList({u"*.jpg"_s}, QDir::Files, QDir::Name))
         g_photos.append(dir.filePath(name));
+    g_album = QString::fromLocal8Bit(argv[2]);
     g_cache = qEnvironmentVariable("XDG_CACHE_HOME");
     if (g_photos.isEmpty() || g_cache.isEmpty()) {
-        std::fprintf(stderr, "bench_add: no photos, or XDG_CACHE_HOME unset\n");
+        std::fprintf(stderr, "bench_batch: no photos, or XDG_CACHE_HOME unset\n");
         return 2;
     }
     benchmark::RunSpecifiedBenchmarks();
