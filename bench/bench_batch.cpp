@@ -38,22 +38,8 @@ void emptyCache()
     QDir(g_cache).removeRecursively();
 }
 
-void addOneByOne(benchmark::State &state)
-{
-    for (auto _ : state) {
-        state.PauseTiming();
-        emptyCache();
-        Quiet prompts;
-        AlbumDocument album(prompts);
-        album.ClearAlbum(u"New album"_s);
-        state.ResumeTiming();
-        for (const QString &photo : g_photos)
-            album.AddMediaFile(photo, false, AlbumDocument::RootTarget);
-        benchmark::DoNotOptimize(album.objectCount());
-    }
-}
-
-void addPrepared(benchmark::State &state)
+// ahead: the probes and thumbnails prepared on every core first.
+void addAll(benchmark::State &state, bool ahead)
 {
     for (auto _ : state) {
         state.PauseTiming();
@@ -64,13 +50,24 @@ void addPrepared(benchmark::State &state)
         const EditorState editor;
         state.ResumeTiming();
         PreparedMedia prepared;
-        MediaBatch::prepare(g_photos, editor, prepared);
+        if (ahead)
+            MediaBatch::prepare(g_photos, editor, prepared);
         album.setPrepared(&prepared);
         for (const QString &photo : g_photos)
             album.AddMediaFile(photo, false, AlbumDocument::RootTarget);
         album.setPrepared(nullptr);
         benchmark::DoNotOptimize(album.objectCount());
     }
+}
+
+void addOneByOne(benchmark::State &state)
+{
+    addAll(state, false);
+}
+
+void addPrepared(benchmark::State &state)
+{
+    addAll(state, true);
 }
 
 void open(const QString &path = g_album)

@@ -39,6 +39,19 @@ class TestMainWindow : public QObject
 private:
     QTemporaryDir m_config;
 
+    // An image album of a.jpg and b.jpg, the first selected, shown.
+    static void showTwoPhotos(TFrmMain &window, MediaCopies &media)
+    {
+        AlbumDocument &album = window.album();
+        album.ClearAlbum(u"New album"_s);
+        for (const char *name : {"a.jpg", "b.jpg"})
+            album.AddMediaFile(media.copy("color.jpg", QString::fromLatin1(name)), false,
+                AlbumDocument::RootTarget);
+        window.state().applyAlbumType(AlbumType::Image, false);
+        album.setCurrentObject(0);
+        window.show();
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -389,13 +402,7 @@ private Q_SLOTS:
         MediaCopies media;
         TFrmMain window;
         AlbumDocument &album = window.album();
-        album.ClearAlbum(u"New album"_s);
-        for (const char *name : {"a.jpg", "b.jpg"})
-            album.AddMediaFile(media.copy("color.jpg", QString::fromLatin1(name)), false,
-                AlbumDocument::RootTarget);
-        window.state().applyAlbumType(AlbumType::Image, false);
-        album.setCurrentObject(0);
-        window.show();
+        showTwoPhotos(window, media);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         QLineEdit *title = window.findChildren<QLineEdit *>().first();
@@ -438,13 +445,7 @@ private Q_SLOTS:
         MediaCopies media;
         TFrmMain window;
         AlbumDocument &album = window.album();
-        album.ClearAlbum(u"New album"_s);
-        for (const char *name : {"a.jpg", "b.jpg"})
-            album.AddMediaFile(media.copy("color.jpg", QString::fromLatin1(name)), false,
-                AlbumDocument::RootTarget);
-        window.state().applyAlbumType(AlbumType::Image, false);
-        album.setCurrentObject(0);
-        window.show();
+        showTwoPhotos(window, media);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QMenu *edit = window.menuBar()->actions().at(1)->menu();
         QAction *undo = edit->actions().at(0);
