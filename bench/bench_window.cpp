@@ -1,12 +1,14 @@
 // The editor window with an album of many photos, offscreen: adding them
-// through the dropped-files path next to their thumbnails alone, and the
-// interactive steps next to painting as many filled rectangles.
+// through the dropped-files path next to their thumbnails alone, Delete All
+// with its undo next to that adding, and the interactive steps next to
+// painting as many filled rectangles.
 //   bench_window PHOTO_DIR [benchmark flags]
 
 #include "TFrmMain.h"
 #include "ThumbnailStrip.h"
 #include "Thumbnails.h"
 #include "TimelineView.h"
+#include "UndoHistory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -61,6 +63,25 @@ void addThroughDrop(benchmark::State &state)
         QCoreApplication::processEvents();
     }
     state.counters["objects"] = double(g_window->album().objectCount());
+}
+
+// Delete All on the full album and its undo, which puts every object back
+// (next to adding them through the drop path, above).
+void deleteAllAndUndo(benchmark::State &state)
+{
+    AlbumDocument &album = g_window->album();
+    if (album.objectCount() == 0)
+        g_window->dropFiles(g_photos);
+    for (auto _ : state) {
+        {
+            const UndoHistory::Step step(g_window->state(), u"Delete All"_s);
+            album.ClearAlbum(u"New album"_s);
+        }
+        QCoreApplication::processEvents();
+        g_window->history().undo();
+        QCoreApplication::processEvents();
+    }
+    state.counters["objects"] = double(album.objectCount());
 }
 
 void repaintStripAndTimeline(benchmark::State &state)
@@ -122,6 +143,7 @@ void paintRectangles(benchmark::State &state)
 // medians of five passes each are compared.
 BENCHMARK(thumbnailsAlone)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 BENCHMARK(addThroughDrop)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+BENCHMARK(deleteAllAndUndo)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 BENCHMARK(repaintStripAndTimeline)->Unit(benchmark::kMillisecond);
 BENCHMARK(scrollStep)->Unit(benchmark::kMillisecond);
 BENCHMARK(selectionChange)->Unit(benchmark::kMillisecond);
