@@ -23,7 +23,7 @@ struct History
     TimelineCommands timeline{f.context};
 
     // An image album: two photos, a music object with two photos, a song
-    // as background music, saved.
+    // as background music, a background picture, saved.
     explicit History(bool save = true)
     {
         f.newAlbum(0);
@@ -35,6 +35,8 @@ struct History
             {f.media.copy("color.jpg", u"c.jpg"_s), f.media.copy("grey.jpg", u"d.jpg"_s)});
         f.editing.MovieAddMenuClick();
         f.properties.addBackgroundMusicFiles({f.media.copy("stereo16.wav")});
+        f.prompts.openAnswers.append({f.media.copy("grey.jpg", u"back.jpg"_s)});
+        f.properties.BtnAddBGImageClick();
         f.album.setCurrentObject(0);
         if (save) {
             f.prompts.saveAnswers.append(f.media.path(u"album.pvm"_s));
@@ -93,6 +95,12 @@ private Q_SLOTS:
             h.f.prompts.openAnswers.append({h.f.media.copy("mono8.wav")});
             h.f.editing.AddAudioClick();
         });
+        row("append images", u"Append Image"_s, [](History &h) {
+            h.f.album.setCurrentObject(2);
+            h.f.prompts.openAnswers.append(
+                {h.f.media.copy("color.jpg", u"h.jpg"_s), h.f.media.copy("grey.jpg", u"i.jpg"_s)});
+            h.f.editing.MovieAddMenuClick();
+        });
         row("delete", u"Delete"_s, [](History &h) {
             h.f.album.setCurrentObject(1);
             h.f.prompts.answers.append(UserPrompts::Answer::Yes);
@@ -118,6 +126,12 @@ private Q_SLOTS:
             TimeScale scale;
             h.timeline.resizeMember(2, 1, 300, scale);
         });
+        row("width to duration", u"Resize"_s, [](History &h) {
+            TimeScale scale;
+            h.timeline.PsResize(0, 500, scale);
+        });
+        row("delete background image", u"Delete Background Image"_s,
+            [](History &h) { h.f.properties.BtnDeleteBGImageClick(); });
         row("background image", u"Background Image"_s, [](History &h) {
             h.f.prompts.openAnswers.append({h.f.media.copy("color.jpg", u"bg.jpg"_s)});
             h.f.properties.BtnAddBGImageClick();

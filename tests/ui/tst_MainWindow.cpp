@@ -7,6 +7,7 @@
 #include "RecentAlbums.h"
 #include "ScriptedPrompts.h"
 #include "TFrmMain.h"
+#include "TFrmTR.h"
 #include "TestMedia.h"
 #include "ThumbnailStrip.h"
 #include "TimelineView.h"
@@ -492,6 +493,17 @@ private Q_SLOTS:
         QCOMPARE(album.properties().title, QString());
         QCOMPARE(title->text(), QString());
         QVERIFY(!album.modified());
+
+        // The strip's transition dialog is a step too.
+        QTimer::singleShot(0, [] {
+            if (auto *dialog = qobject_cast<TFrmTR *>(QApplication::activeModalWidget()))
+                QTest::mouseClick(dialog, Qt::LeftButton, {}, QPoint(80, 2 * 40 + 20));
+        });
+        Q_EMIT strip->transitionClicked(0);
+        QCOMPARE(album.object(0).transition, u"VERTICALWIPE"_s);
+        QCOMPARE(undo->text(), u"Undo Transition"_s);
+        undo->trigger();
+        QCOMPARE(album.object(0).transition, u"ALPHABLEND"_s);
 
         // Playing turns both off, as it does editing.
         window.state().playing = true;
