@@ -246,7 +246,6 @@ bool FileCommands::OpenAlbumFile(
         hooks.processEvents = state.hooks.processEvents;
         hooks.moved = moved;
         read = AlbumFiles::read(album, path, playerRoot, hooks);
-        MediaBatch::makeThumbnails(album, state);
         // The transition page shows the transition the file brought.
         state.setTransitionChoice(Transitions::choiceIn(album.properties().albumTransition));
         album.RefreshTotals();
@@ -254,6 +253,8 @@ bool FileCommands::OpenAlbumFile(
         album.setModified(false);
     }
     state.processEvents();
+    // With the album shown and the cursor back, as adding does.
+    MediaBatch::makeThumbnails(album, state);
     // Albums on a player come and go with it; only the disk's are kept.
     if (read && playerRoot.isEmpty() && !m_keepOutOfRecent)
         RecentAlbums::add(path);
