@@ -10,6 +10,7 @@
 #include "MediaBatch.h"
 #include "PreparedMedia.h"
 #include "ReaderHooks.h"
+#include "UndoHistory.h"
 #include "UserPrompts.h"
 
 #include <benchmark/benchmark.h>
@@ -70,12 +71,15 @@ void addPrepared(benchmark::State &state)
     addAll(state, true);
 }
 
+// As the window opens an album: with the undo history following it.
 void open(const QString &path = g_album)
 {
     Quiet prompts;
     AlbumDocument album(prompts);
+    EditorState editor;
+    const UndoHistory history(album, editor);
     AlbumFiles::read(album, path, {}, ReaderHooks());
-    MediaBatch::makeThumbnails(album, EditorState());
+    MediaBatch::makeThumbnails(album, editor);
     benchmark::DoNotOptimize(album.objectCount());
 }
 
