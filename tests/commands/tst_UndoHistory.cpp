@@ -284,6 +284,26 @@ private Q_SLOTS:
         QVERIFY(!h.f.album.modified());
     }
 
+    // Adding many files and cancelling keeps what was added so far as one
+    // step, which one undo takes back whole.
+    void aCancelledAddIsOneStep()
+    {
+        History h;
+        const QString before = look(h.f.album);
+        const int steps = h.history.count();
+        QStringList files;
+        for (int i = 0; i < 60; ++i)
+            files << h.f.media.copy("large.jpg", u"many%1.jpg"_s.arg(i));
+        h.f.state.hooks.workProgress
+            = [](const QString &, qsizetype done, qsizetype, qint64) { return done >= 2; };
+        h.f.add(&EditingCommands::ImageMenuClick, files);
+        const int added = h.f.album.objectCount() - 3;
+        QVERIFY2(added >= 2 && added < 60, qPrintable(QString::number(added)));
+        QCOMPARE(h.history.count(), steps + 1);
+        h.history.undo();
+        QCOMPARE(look(h.f.album), before);
+    }
+
     void refusedWhilePlayingOrInsideAStep()
     {
         History h;
