@@ -130,7 +130,7 @@ void AlbumDocument::AddMediaFile(const QString &path, bool appendMode, int targe
     if (appendMode)
         appendToObject(target, path, int(c), probe);
     else if (target == RootTarget)
-        addNewObject(path, int(c), probe);
+        addNewObject(path, int(c), probe, ready);
     else if (c == MediaClass::Photo)
         addMember(target, path, probe);
 
@@ -138,9 +138,9 @@ void AlbumDocument::AddMediaFile(const QString &path, bool appendMode, int targe
     setModified(true);
 }
 
-void AlbumDocument::addNewObject(const QString &path, int mediaClass, const MediaProbeResult &probe)
+void AlbumDocument::addNewObject(const QString &path, int mediaClass, const MediaProbeResult &probe,
+    const PreparedMedia::File *ready)
 {
-    const PreparedMedia::File *ready = m_prepared ? m_prepared->find(path) : nullptr;
     const QString name = fileNameOf(path);
     const QString number = QString::number(m_outline.entryCount() + 1);
     OutlineNode &entry = m_outline.root().add(number + u':' + name);

@@ -3,6 +3,7 @@
 #include "AlbumObject.h"
 #include "AlbumOutline.h"
 #include "AlbumType.h"
+#include "PreparedMedia.h"
 
 #include <optional>
 #include <vector>
@@ -10,7 +11,6 @@
 #include <QObject>
 
 class UserPrompts;
-struct MediaProbeResult;
 
 // Album-level properties, edited as a whole through setProperties().
 struct AlbumProperties
@@ -31,8 +31,6 @@ struct AlbumProperties
 // The one album the editor holds: the object records and the outline, which
 // always list the objects in the same order, and the album's properties and
 // state. Views observe it through its signals; they hold no album data.
-class PreparedMedia;
-
 class AlbumDocument final : public QObject
 {
     Q_OBJECT
@@ -160,7 +158,9 @@ Q_SIGNALS:
 private:
     void setObjectTransition(int index, const QString &name);
     void appendError(const QString &text);
-    void addNewObject(const QString &path, int mediaClass, const MediaProbeResult &probe);
+    // ready: the file's thumbnail and video length worked out ahead, if any.
+    void addNewObject(const QString &path, int mediaClass, const MediaProbeResult &probe,
+        const PreparedMedia::File *ready);
     void addMember(int object, const QString &path, const MediaProbeResult &probe);
     void appendToObject(
         int object, const QString &path, int mediaClass, const MediaProbeResult &probe);

@@ -93,17 +93,41 @@ QImage firstFrame(AVFormatContext *ctx)
     }
 }
 
-// A video's thumbnail from the cache, or its first frame (cached then).
-QImage cachedVideoThumbnail(const QString &path, const std::function<QImage()> &firstFrameOf)
+// The file's thumbnail through the desktop's cache: the cached one (so
+// reopening an album decodes nothing again), else the picture `make` gives,
+// stored; a file that gives none is noted once and shows the unplayable
+// picture. Always made from the cached size, so the first and the next
+// opens show the very same picture.
+QImage throughCache(const QString &path, const std::function<QImage()> &make)
 {
     if (const QImage cached = ThumbnailCache::lookup(path); !cached.isNull())
         return stretched(cached);
     if (!ThumbnailCache::knownToFail(path)) {
-        if (const QImage frame = firstFrameOf(); !frame.isNull())
-            return stretched(ThumbnailCache::store(path, frame));
+        if (const QImage picture = make(); !picture.isNull())
+            return stretched(ThumbnailCache::store(path, picture));
+        qCDebug(lcAlbum) << "thumbnail: cannot decode" << path;
         ThumbnailCache::storeFailure(path);
     }
     return StandardPictures::unplayableVideo();
+}
+
+// JPEGs at the smallest DCT scale that covers the thumbnail, anything else
+// (or a JPEG libjpeg refuses) through Qt's readers.
+QImage decodePhoto(const QString &path)
+{
+    QImage picture;
+    {
+        const MappedFile file(path);
+        if (file.isValid() && JpegCodec::looksLikeJpeg(file.data(), file.size()))
+            picture = JpegCodec::decode(file.data(), file.size(), ThumbnailSize);
+    }
+    if (!picture.isNull())
+        return picture;
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid())
+        reader.setScaledSize(size.scaled(ThumbnailSize, Qt::KeepAspectRatioByExpanding));
+    return JpegCodec::tooLarge(size) ? QImage() : reader.read();
 }
 
 } // namespace
@@ -112,32 +136,7 @@ QImage MakePhotoThumbnail(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         return StandardPictures::unplayableVideo();
-    // The desktop's cache first: reopening an album decodes no photo again.
-    if (const QImage cached = ThumbnailCache::lookup(path); !cached.isNull())
-        return stretched(cached);
-    if (ThumbnailCache::knownToFail(path))
-        return StandardPictures::unplayableVideo();
-    QImage picture;
-    {
-        const MappedFile file(path);
-        if (file.isValid() && JpegCodec::looksLikeJpeg(file.data(), file.size()))
-            picture = JpegCodec::decode(file.data(), file.size(), ThumbnailSize);
-    }
-    if (picture.isNull()) {
-        QImageReader reader(path);
-        const QSize size = reader.size();
-        if (size.isValid())
-            reader.setScaledSize(size.scaled(ThumbnailSize, Qt::KeepAspectRatioByExpanding));
-        if (!JpegCodec::tooLarge(size))
-            picture = reader.read();
-    }
-    if (picture.isNull()) {
-        qCDebug(lcAlbum) << "thumbnail: cannot decode" << path;
-        ThumbnailCache::storeFailure(path);
-        return StandardPictures::unplayableVideo();
-    }
-    // Made from the cached size, so the next open shows the very same picture.
-    return stretched(ThumbnailCache::store(path, picture));
+    return throughCache(path, [&path] { return decodePhoto(path); });
 }
 
 Thumbnail photoThumbnail(const QString &path)
@@ -183,13 +182,13 @@ VideoProbeResult ProbeVideoAndThumbnail(const QString &path)
     VideoProbeResult result;
     if (ctx->duration != AV_NOPTS_VALUE && ctx->duration > 0)
         result.milliseconds = ctx->duration / 1000;
-    result.thumbnail = cachedVideoThumbnail(path, [ctx] { return firstFrame(ctx); });
+    result.thumbnail = throughCache(path, [ctx] { return firstFrame(ctx); });
     return result;
 }
 
 QImage videoThumbnail(const QString &path)
 {
-    return cachedVideoThumbnail(path, [&path] {
+    return throughCache(path, [&path] {
         FfmpegInput input(path);
         return input.isOpen() ? firstFrame(input.context()) : QImage();
     });

@@ -33,20 +33,27 @@ void EditingCommands::selectCurrentOrFirst()
     m_ctx.state.selectObject(current >= 0 ? current : 0, 0);
 }
 
-void EditingCommands::addObjects(const QStringList &files)
+void EditingCommands::addPrepared(
+    const QStringList &files, const std::function<bool(const QString &)> &add)
 {
     PreparedMedia prepared;
     // Cancelled: the files prepared before it are added all the same.
-    const QStringList kept = files.mid(0, MediaBatch::prepare(files, m_ctx.state, prepared));
+    const qsizetype ready = MediaBatch::prepare(files, m_ctx.state, prepared);
     m_ctx.album.setPrepared(&prepared);
-    for (const QString &file : kept) {
+    for (qsizetype i = 0; i < ready && add(files[i]); ++i) { }
+    m_ctx.album.setPrepared(nullptr);
+}
+
+void EditingCommands::addObjects(const QStringList &files)
+{
+    addPrepared(files, [this](const QString &file) {
         if (!m_ctx.album.outline().hasRoot())
-            break;
+            return false;
         m_ctx.album.AddMediaFile(file, false, AlbumDocument::RootTarget);
         m_ctx.state.processEvents();
         m_ctx.album.CheckLastObject();
-    }
-    m_ctx.album.setPrepared(nullptr);
+        return true;
+    });
 }
 
 void EditingCommands::addObjectsBusy(const QStringList &files)
@@ -272,13 +279,10 @@ void EditingCommands::dropFiles(const QStringList &files)
     }
     {
         const EditorState::Busy busy(m_ctx.state);
-        PreparedMedia prepared;
-        const QStringList kept
-            = accepted.mid(0, MediaBatch::prepare(accepted, m_ctx.state, prepared));
-        m_ctx.album.setPrepared(&prepared);
-        for (const QString &file : kept)
+        addPrepared(accepted, [this](const QString &file) {
             m_ctx.album.AddMediaFile(file, false, AlbumDocument::RootTarget);
-        m_ctx.album.setPrepared(nullptr);
+            return true;
+        });
     }
     selectCurrentOrFirst();
 }

@@ -2,6 +2,8 @@
 
 #include "CommandContext.h"
 
+#include <functional>
+
 #include <QStringList>
 
 class FileCommands;
@@ -27,6 +29,10 @@ public:
 
 private:
     QStringList chooseFiles(const QString &filter, bool multiple, const QString &title = {});
+    // Prepares the files' probes and thumbnails on every core, then hands
+    // the files prepared (all unless cancelled) to `add` in their order
+    // until it says to stop.
+    void addPrepared(const QStringList &files, const std::function<bool(const QString &)> &add);
     // Adds each file as a new object, with the completeness check.
     void addObjects(const QStringList &files);
     // The same in the busy bracket, then the current object selected.

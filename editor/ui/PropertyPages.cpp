@@ -43,18 +43,13 @@ QWidget *PropertyPages::albumPage()
 {
     auto *page = new QWidget(this);
     auto *form = new QFormLayout(page);
-    m_title = new QLineEdit(page);
-    m_creator = new QLineEdit(page);
-    m_description = new QLineEdit(page);
-    form->addRow(u"Title"_s, m_title);
-    form->addRow(u"Creator"_s, m_creator);
-    form->addRow(u"Description"_s, m_description);
-    const std::pair<QLineEdit *, UndoHistory::MergeKey> fields[]
-        = {{m_title, UndoHistory::TitleTyping}, {m_creator, UndoHistory::CreatorTyping},
-            {m_description, UndoHistory::DescriptionTyping}};
-    for (const auto &[field, key] : fields) {
-        const QString name = form->labelForField(field)->property("text").toString();
-        connect(field, &QLineEdit::textEdited, this, [this, name, key] {
+    // Typing in one field is one undo step, named after the field.
+    for (auto [field, name, key] : {std::tuple{&m_title, u"Title"_s, UndoHistory::TitleTyping},
+             std::tuple{&m_creator, u"Creator"_s, UndoHistory::CreatorTyping},
+             std::tuple{&m_description, u"Description"_s, UndoHistory::DescriptionTyping}}) {
+        *field = new QLineEdit(page);
+        form->addRow(name, *field);
+        connect(*field, &QLineEdit::textEdited, this, [this, name, key] {
             const UndoHistory::Step step(m_state, name, key);
             AlbumProperties p = m_album.properties();
             p.title = m_title->text();

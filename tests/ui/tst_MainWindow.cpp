@@ -40,8 +40,9 @@ class TestMainWindow : public QObject
 private:
     QTemporaryDir m_config;
 
-    // An image album of a.jpg and b.jpg, the first selected, shown.
-    static void showTwoPhotos(TFrmMain &window, MediaCopies &media)
+    // An image album of a.jpg and b.jpg, the first selected, shown; true
+    // once the window is on the screen.
+    static bool showTwoPhotos(TFrmMain &window, MediaCopies &media)
     {
         AlbumDocument &album = window.album();
         album.ClearAlbum(u"New album"_s);
@@ -51,6 +52,7 @@ private:
         window.state().applyAlbumType(AlbumType::Image, false);
         album.setCurrentObject(0);
         window.show();
+        return QTest::qWaitForWindowExposed(&window);
     }
 
 private Q_SLOTS:
@@ -403,8 +405,7 @@ private Q_SLOTS:
         MediaCopies media;
         TFrmMain window;
         AlbumDocument &album = window.album();
-        showTwoPhotos(window, media);
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(showTwoPhotos(window, media));
 
         QLineEdit *title = window.findChildren<QLineEdit *>().first();
         title->setFocus();
@@ -446,8 +447,7 @@ private Q_SLOTS:
         MediaCopies media;
         TFrmMain window;
         AlbumDocument &album = window.album();
-        showTwoPhotos(window, media);
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(showTwoPhotos(window, media));
         QMenu *edit = window.menuBar()->actions().at(1)->menu();
         QAction *undo = edit->actions().at(0);
         QAction *redo = edit->actions().at(1);
