@@ -3,11 +3,13 @@
 
 #include "ApplicationIdentity.h"
 #include "AutoSave.h"
+#include "DeferredIconStyle.h"
 #include "EditorSettings.h"
 #include "FfmpegLibraries.h"
 #include "FileTypeRegistration.h"
 #include "LibraryVersions.h"
 #include "SingleInstance.h"
+#include "StartupWarmup.h"
 #include "TFrmMain.h"
 #include "ThumbnailMemory.h"
 
@@ -57,7 +59,10 @@ int main(int argc, char *argv[])
 {
     if (answeredOnTerminal(argc, argv))
         return 0;
+    StartupWarmup warmup;
     QApplication app(argc, argv);
+    warmup.applicationReady();
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
     ApplicationIdentity::apply();
     SingleInstance instance(SingleInstance::runtimeFolder(), SingleInstance::defaultName());
     if (!instance.tryBecomePrimary()) {
@@ -73,7 +78,6 @@ int main(int argc, char *argv[])
     });
     QObject::connect(&instance, &SingleInstance::openRequested, &window,
         [&window](const QStringList &arguments) { window.openFromAnotherStart(arguments); });
-    window.companions().LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
     window.setVolume(EditorSettings::readVolume());
     ThumbnailMemory::instance().setLimit(EditorSettings::thumbnailMemoryBytes());
     window.showMaximized();
@@ -82,10 +86,13 @@ int main(int argc, char *argv[])
 
     AutoSave autosave(window.album(), AutoSave::defaultFolder());
     bool offered = false;
-    // The command line is handled once the window shows: an album to open,
-    // or a new album with the media named; then the work an editor that did
-    // not end left behind is offered.
+    // What the first screen does not need waits until the window shows: the
+    // icon, the companion libraries (a missing one is reported over the
+    // window), then the command line (an album to open, or a new album with
+    // the media named), then the work an editor that did not end left behind.
     QTimer::singleShot(0, &window, [&window, &autosave, &offered] {
+        ApplicationIdentity::applyIcon();
+        window.companions().LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
         window.startWith(QCoreApplication::arguments().mid(1));
         if (window.state().quitRequested) {
             QCoreApplication::quit();

@@ -21,6 +21,10 @@ void apply()
     QGuiApplication::setApplicationName(u"Quillan"_s);
     QGuiApplication::setApplicationVersion(quillanVersion());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileName));
+}
+
+void applyIcon()
+{
     QGuiApplication::setWindowIcon(icon());
 }
 

@@ -32,7 +32,9 @@ FileBrowserPane::FileBrowserPane(QWidget *parent)
     m_model->setNameFilterDisables(false);
     m_model->setReadOnly(true);
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_folders->setRootPath(u"/"_s);
+    // The tree fills once the window shows: the first folder's icon starts
+    // the desktop's icon theme, which takes longer than building the window.
+    QTimer::singleShot(0, m_folders, [folders = m_folders] { folders->setRootPath(u"/"_s); });
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

@@ -1,13 +1,16 @@
 #include "TransportBar.h"
 
+#include "DeferredIconEngine.h"
 #include "EditorSettings.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QSlider>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,7 +20,8 @@ TransportBar::TransportBar(QWidget *parent)
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
-    // The desktop theme's icons, else the ones Qt's style carries.
+    // The desktop theme's icons, else the ones Qt's style carries, looked up
+    // when first drawn.
     struct Face
     {
         const char *themeIcon;
@@ -33,8 +37,7 @@ TransportBar::TransportBar(QWidget *parent)
         {"media-skip-forward", QStyle::SP_MediaSkipForward, u"Last"_s}};
     for (int i = First; i <= Last; ++i) {
         auto *b = new QToolButton(this);
-        b->setIcon(QIcon::fromTheme(
-            QString::fromLatin1(faces[i].themeIcon), style()->standardIcon(faces[i].fallback)));
+        b->setIcon(themeIcon(faces[i].themeIcon, faces[i].fallback));
         b->setToolTip(faces[i].hint);
         b->setAccessibleName(faces[i].hint);
         b->setAutoRaise(true);
@@ -52,9 +55,10 @@ TransportBar::TransportBar(QWidget *parent)
     row->addWidget(m_repeat);
     row->addStretch(1);
     auto *speaker = new QLabel(this);
-    speaker->setPixmap(
-        QIcon::fromTheme(u"audio-volume-high"_s, style()->standardIcon(QStyle::SP_MediaVolume))
-            .pixmap(16, 16));
+    speaker->setFixedSize(16, 16);
+    QTimer::singleShot(0, speaker, [speaker] {
+        speaker->setPixmap(themeIcon("audio-volume-high", QStyle::SP_MediaVolume).pixmap(16, 16));
+    });
     speaker->setToolTip(u"Volume"_s);
     row->addWidget(speaker);
     m_volume = new QSlider(Qt::Horizontal, this);
@@ -63,6 +67,12 @@ TransportBar::TransportBar(QWidget *parent)
     m_volume->setFixedWidth(75);
     row->addWidget(m_volume);
     connect(m_volume, &QSlider::valueChanged, this, [this] { Q_EMIT volumeChanged(volume()); });
+}
+
+QIcon TransportBar::themeIcon(const char *name, QStyle::StandardPixmap fallback)
+{
+    return DeferredIconEngine::fromTheme(QString::fromLatin1(name),
+        [fallback] { return QApplication::style()->standardIcon(fallback); });
 }
 
 int TransportBar::volume() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStyle>
 #include <QWidget>
 
 class QCheckBox;
@@ -30,6 +31,8 @@ Q_SIGNALS:
     void volumeChanged(int volume);
 
 private:
+    static QIcon themeIcon(const char *name, QStyle::StandardPixmap fallback);
+
     QToolButton *m_buttons[Last + 1] = {};
     QCheckBox *m_repeat = nullptr;
     QSlider *m_volume = nullptr;

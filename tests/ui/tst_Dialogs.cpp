@@ -308,6 +308,8 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::desktopFileName(), u"quillan"_s);
         QCOMPARE(QGuiApplication::applicationVersion(), quillanVersion());
         TFrmMain window;
+        // Given after the window exists, as the editor's start does.
+        ApplicationIdentity::applyIcon();
         const QIcon icon = window.windowIcon();
         QVERIFY(!icon.isNull());
         for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {

@@ -1,0 +1,42 @@
+#include "StartupWarmup.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QThreadPool>
+
+#ifdef QUILLAN_WARM_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+StartupWarmup::StartupWarmup()
+{
+#ifdef QUILLAN_WARM_FONTCONFIG
+    // Qt's own FcInit() later finds the configuration loaded.
+    m_fonts = std::thread([] { FcInit(); });
+#endif
+}
+
+StartupWarmup::~StartupWarmup()
+{
+    finishFonts();
+}
+
+void StartupWarmup::finishFonts()
+{
+    if (m_fonts.joinable())
+        m_fonts.join();
+}
+
+void StartupWarmup::applicationReady()
+{
+    finishFonts();
+    // Bytes no format claims make the reader ask every plug-in, which loads
+    // them; the plug-in loader is shared and locked, so the window's first
+    // icon finds them loaded or waits for this.
+    QThreadPool::globalInstance()->start([] {
+        QByteArray nothing("?");
+        QBuffer device(&nothing);
+        device.open(QIODevice::ReadOnly);
+        QImageReader(&device).canRead();
+    });
+}
