@@ -2,10 +2,9 @@
 
 #include "PlaybackLog.h"
 
-#include <QAudioOutput>
+#include "MediaFramework.h"
+
 #include <QFileInfo>
-#include <QMediaPlayer>
-#include <QUrl>
 
 #include <cmath>
 
@@ -15,26 +14,23 @@ QtMediaGraph::QtMediaGraph(QObject *parent)
 
 QtMediaGraph::~QtMediaGraph() = default;
 
-QMediaPlayer &QtMediaGraph::player()
+MediaPlayerBackend *QtMediaGraph::player()
 {
     if (m_player)
-        return *m_player;
-    m_audio = std::make_unique<QAudioOutput>();
-    m_audio->setVolume(gainOf(m_volume));
-    m_player = std::make_unique<QMediaPlayer>();
-    m_player->setAudioOutput(m_audio.get());
-    if (m_videoOutput)
-        m_player->setVideoOutput(m_videoOutput());
-    connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, this,
-        [this](QMediaPlayer::MediaStatus status) {
-            if (status == QMediaPlayer::EndOfMedia && m_active)
-                Q_EMIT completed();
-        });
-    connect(m_player.get(), &QMediaPlayer::errorOccurred, this,
-        [this](QMediaPlayer::Error, const QString &why) {
-            qCWarning(lcPlayback) << m_player->source().toLocalFile() << why;
-        });
-    return *m_player;
+        return m_player.get();
+    MediaFramework *framework = MediaFramework::instance();
+    if (!framework)
+        return nullptr;
+    MediaFramework::Events events;
+    events.ended = [this] {
+        if (m_active)
+            Q_EMIT completed();
+    };
+    events.failed
+        = [](const QString &file, const QString &why) { qCWarning(lcPlayback) << file << why; };
+    m_player = framework->makePlayer(m_videoOutput ? m_videoOutput() : nullptr, std::move(events));
+    m_player->setGain(gainOf(m_volume));
+    return m_player.get();
 }
 
 bool QtMediaGraph::render(const QString &file)
@@ -46,19 +42,22 @@ bool QtMediaGraph::render(const QString &file)
             m_player->setSource({});
         return false;
     }
-    player().setSource(QUrl::fromLocalFile(file));
+    MediaPlayerBackend *backend = player();
+    if (!backend)
+        return false;
+    backend->setSource(file);
     return true;
 }
 
 void QtMediaGraph::run()
 {
-    if (m_player && !m_player->source().isEmpty())
+    if (m_player && m_player->hasSource())
         m_player->play();
 }
 
 void QtMediaGraph::pause()
 {
-    if (m_player && !m_player->source().isEmpty())
+    if (m_player && m_player->hasSource())
         m_player->pause();
 }
 
@@ -81,12 +80,12 @@ MediaGraph::State QtMediaGraph::state() const
 {
     if (!m_player)
         return State::Stopped;
-    switch (m_player->playbackState()) {
-    case QMediaPlayer::PlayingState:
+    switch (m_player->state()) {
+    case MediaPlayerBackend::State::Playing:
         return State::Running;
-    case QMediaPlayer::PausedState:
+    case MediaPlayerBackend::State::Paused:
         return State::Paused;
-    case QMediaPlayer::StoppedState:
+    case MediaPlayerBackend::State::Stopped:
         break;
     }
     return State::Stopped;
@@ -100,6 +99,6 @@ float QtMediaGraph::gainOf(int volume)
 void QtMediaGraph::setVolume(int volume)
 {
     m_volume = std::clamp(volume, 0, 10000);
-    if (m_audio)
-        m_audio->setVolume(gainOf(m_volume));
+    if (m_player)
+        m_player->setGain(gainOf(m_volume));
 }

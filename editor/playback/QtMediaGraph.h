@@ -1,19 +1,18 @@
 #pragma once
 
 #include "MediaGraph.h"
+#include "MediaPlayerBackend.h"
 
 #include <functional>
 #include <memory>
 
-class QAudioOutput;
-class QMediaPlayer;
-
-// A media graph over Qt Multimedia: one QMediaPlayer with its audio output.
-// Loading and starting run on the player's own threads. The end of a
-// stream comes from the player's end-of-media status; errors are logged
-// (category "quillan.playback") and otherwise swallowed, as the engine
-// expects of a graph. The player is made when a file is first rendered:
-// starting the media framework takes longer than showing the window.
+// A media graph over Qt Multimedia (through the media framework's plug-in):
+// one player with its audio output. Loading and starting run on the
+// player's own threads. The end of a stream comes from the player's
+// end-of-media status; errors are logged (category "quillan.playback") and
+// otherwise swallowed, as the engine expects of a graph. The player is made
+// when a file is first rendered: starting the media framework takes longer
+// than showing the window. Without the plug-in no file renders.
 class QtMediaGraph final : public MediaGraph
 {
     Q_OBJECT
@@ -32,7 +31,7 @@ public:
     void setVolume(int volume) override;
     int volume() const override { return m_volume; }
 
-    // Where a video graph's pictures go (a QVideoWidget or a QVideoSink),
+    // Where a video graph's pictures go (the framework's video widget),
     // asked for when the player is made.
     void setVideoOutput(std::function<QObject *()> output) { m_videoOutput = std::move(output); }
 
@@ -40,11 +39,10 @@ public:
     static float gainOf(int volume);
 
 private:
-    QMediaPlayer &player();
+    MediaPlayerBackend *player();
 
     std::function<QObject *()> m_videoOutput;
-    std::unique_ptr<QAudioOutput> m_audio;
-    std::unique_ptr<QMediaPlayer> m_player;
+    std::unique_ptr<MediaPlayerBackend> m_player;
     bool m_active = false;
     int m_volume = 10000;
 };

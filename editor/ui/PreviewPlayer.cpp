@@ -1,11 +1,11 @@
 #include "PreviewPlayer.h"
 
+#include "MediaFramework.h"
 #include "PreviewPicture.h"
 #include "TImageSlide.h"
 #include "Thumbnails.h"
 
 #include <QLabel>
-#include <QVideoWidget>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -30,9 +30,11 @@ PreviewPlayer::PreviewPlayer(const AlbumDocument &album, UserPrompts &prompts, P
     m_slide->setColor(background);
     // The video window comes with the first video: making it starts the
     // media framework.
-    m_video.setVideoOutput([this] {
-        m_videoWidget = new QVideoWidget(this);
-        m_videoWidget->setAspectRatioMode(Qt::KeepAspectRatio);
+    m_video.setVideoOutput([this]() -> QObject * {
+        MediaFramework *framework = MediaFramework::instance();
+        if (!framework)
+            return nullptr;
+        m_videoWidget = framework->makeVideoWidget(this);
         addWidget(m_videoWidget);
         return m_videoWidget;
     });
@@ -41,7 +43,8 @@ PreviewPlayer::PreviewPlayer(const AlbumDocument &album, UserPrompts &prompts, P
     connect(&m_engine, &PlaybackEngine::pictureRequested, this, &PreviewPlayer::showPicture);
     connect(&m_engine, &PlaybackEngine::videoShown, this, [this] {
         m_slide->Stop();
-        setCurrentWidget(m_videoWidget);
+        if (m_videoWidget)
+            setCurrentWidget(m_videoWidget);
     });
     connect(&m_engine, &PlaybackEngine::stateChanged, this, [this](PlaybackEngine::State state) {
         if (state == PlaybackEngine::State::Stopped) {

@@ -8,7 +8,6 @@
 
 class AlbumDocument;
 class QLabel;
-class QVideoWidget;
 class TImageSlide;
 class UserPrompts;
 
@@ -46,5 +45,5 @@ private:
     QLabel *m_still;
     QWidget *m_slidePage;
     TImageSlide *m_slide;
-    QVideoWidget *m_videoWidget = nullptr;
+    QWidget *m_videoWidget = nullptr;
 };

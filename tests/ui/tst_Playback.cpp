@@ -215,6 +215,9 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
         QCOMPARE(started.size(), 3);
         QCOMPARE(engine.state(), PlaybackEngine::State::Stopped);
+        // The video played in the framework's window, made with the clip.
+        QCOMPARE(player.count(), 3);
+        QVERIFY(player.widget(2)->inherits("QVideoWidget"));
     }
 };
 

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "MediaFramework.h"
+
+// The media framework over Qt Multimedia, the plug-in's one object.
+class QtMultimediaFramework final : public MediaFramework
+{
+public:
+    std::unique_ptr<MediaPlayerBackend> makePlayer(QObject *videoOutput, Events events) override;
+    QWidget *makeVideoWidget(QWidget *parent) override;
+};
