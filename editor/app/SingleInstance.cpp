@@ -1,9 +1,9 @@
 #include "SingleInstance.h"
 
+#include "LocalMessageServer.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
@@ -48,20 +48,10 @@ bool SingleInstance::tryBecomePrimary()
 {
     if (!m_lock.tryLock(0))
         return false;
-    QLocalServer::removeServer(m_socket); // a socket left by a crashed editor
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            // The message is whole once the later start hangs up.
-            connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-                receive(socket->readAll());
-                socket->deleteLater();
-            });
-        }
-    });
-    // Without the socket this editor is still the only one; later starts
-    // just cannot reach it.
+    // A socket left by a crashed editor is replaced. Without the socket this
+    // editor is still the only one; later starts just cannot reach it.
+    m_server = new LocalMessageServer(this);
+    connect(m_server, &LocalMessageServer::messageReceived, this, &SingleInstance::receive);
     m_server->listen(m_socket);
     return true;
 }
@@ -83,15 +73,8 @@ void SingleInstance::receive(const QByteArray &message)
 
 bool SingleInstance::notifyPrimary(const QStringList &arguments) const
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_socket);
-    if (!socket.waitForConnected(2000))
-        return false;
     QByteArray message = "raise\n";
     for (const QString &argument : arguments)
         message += QFileInfo(argument).absoluteFilePath().toUtf8().toPercentEncoding() + '\n';
-    socket.write(message);
-    socket.waitForBytesWritten(1000);
-    socket.disconnectFromServer();
-    return true;
+    return LocalMessageServer::send(m_socket, message);
 }

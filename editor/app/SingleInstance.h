@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QStringList>
 
-class QLocalServer;
+class LocalMessageServer;
 
 // One editor per user: the first start holds a lock file and listens on a
 // local socket, both in a folder only the user can write; a later start
@@ -44,5 +44,5 @@ private:
 
     QString m_socket;
     QLockFile m_lock;
-    QLocalServer *m_server = nullptr;
+    LocalMessageServer *m_server = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "EditorSettings.h"
 #include "FileTypeRegistration.h"
+#include "LocalMessageServer.h"
 #include "SingleInstance.h"
 
 #include <QDir>
@@ -12,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <future>
+
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -67,6 +71,61 @@ private Q_SLOTS:
         QVERIFY(second.notifyPrimary({odd, u"/p/photo.jpg"_s}));
         QVERIFY(opened.wait(2000));
         QCOMPARE(opened.first().first().toStringList(), QStringList({odd, u"/p/photo.jpg"_s}));
+    }
+
+    // The channel a later start talks through: messages larger than the
+    // socket's buffer and from two senders at once arrive whole and apart; a
+    // socket a dead editor left is replaced; an oversized message is dropped
+    // without taking the next; no server, or a path too long for a socket,
+    // is a plain failure.
+    void localMessagesArriveWholeAndApart()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"editor.socket"_s);
+        QFile stale(path); // what a crashed editor leaves: a file in the way
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.close();
+        QVERIFY(!LocalMessageServer::send(path, "nobody listens"));
+        LocalMessageServer server;
+        QVERIFY(server.listen(path));
+        struct stat status;
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
+        QCOMPARE(status.st_mode & 0777, mode_t(0600));
+        QSignalSpy received(&server, &LocalMessageServer::messageReceived);
+
+        // Other processes in real use: threads here, so the server can read
+        // while they write.
+        const QByteArray big(3 * 1024 * 1024 + 17, 'a');
+        const QByteArray small = "raise\n/p/photo.jpg\n";
+        auto first
+            = std::async(std::launch::async, [&] { return LocalMessageServer::send(path, big); });
+        auto second
+            = std::async(std::launch::async, [&] { return LocalMessageServer::send(path, small); });
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 2, 10000);
+        QVERIFY(first.get());
+        QVERIFY(second.get());
+        QList<QByteArray> messages{
+            received.at(0).first().toByteArray(), received.at(1).first().toByteArray()};
+        std::sort(messages.begin(), messages.end(),
+            [](const QByteArray &a, const QByteArray &b) { return a.size() < b.size(); });
+        QCOMPARE(messages.at(0), small);
+        QCOMPARE(messages.at(1), big);
+
+        const QByteArray huge(LocalMessageServer::MaximumMessage + 1, 'x');
+        auto dropped
+            = std::async(std::launch::async, [&] { LocalMessageServer::send(path, huge); });
+        QTest::qWait(200);
+        auto after
+            = std::async(std::launch::async, [&] { return LocalMessageServer::send(path, small); });
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 3, 10000);
+        QCOMPARE(received.at(2).first().toByteArray(), small);
+        dropped.get();
+        QVERIFY(after.get());
+
+        const QString tooLong = folder.filePath(QString(200, u'n'));
+        LocalMessageServer other;
+        QVERIFY(!other.listen(tooLong));
+        QVERIFY(!LocalMessageServer::send(tooLong, small));
     }
 
     void keepsTheLockInAFolderOfTheUser()
