@@ -4,8 +4,10 @@
 
 // Work the first window would otherwise wait for, done on another core while
 // the main thread connects to the display and builds the window: the font
-// configuration (the first text laid out reads it) and the image format
-// plug-ins (the first icon read loads them all to ask which one reads it).
+// configuration (the first text laid out reads it) and the session bus (the
+// menu bar asks it about the desktop's menus). Then, beside the first
+// screen, what the album needs next: the image format plug-ins (the first
+// photo read loads them all to ask which one reads it) and FFmpeg.
 class StartupWarmup
 {
 public:
@@ -16,9 +18,12 @@ public:
     StartupWarmup &operator=(const StartupWarmup &) = delete;
 
     // Call once the application object exists, before the window is built:
-    // waits for the font configuration (Qt reads it next) and starts loading
-    // the image format plug-ins on the thread pool.
+    // waits for the font configuration (Qt reads it next) and starts
+    // connecting to the session bus on the thread pool.
     void applicationReady();
+    // Call once the window shows: loads the image format plug-ins and FFmpeg
+    // on the thread pool.
+    void windowShown();
 
 private:
     void finishFonts();

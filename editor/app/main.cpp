@@ -5,7 +5,6 @@
 #include "AutoSave.h"
 #include "DeferredIconStyle.h"
 #include "EditorSettings.h"
-#include "FfmpegLibraries.h"
 #include "FileTypeRegistration.h"
 #include "LibraryVersions.h"
 #include "SingleInstance.h"
@@ -17,7 +16,6 @@
 #include <cstring>
 
 #include <QApplication>
-#include <QThreadPool>
 #include <QTimer>
 
 namespace {
@@ -81,8 +79,7 @@ int main(int argc, char *argv[])
     window.setVolume(EditorSettings::readVolume());
     ThumbnailMemory::instance().setLimit(EditorSettings::thumbnailMemoryBytes());
     window.showMaximized();
-    // FFmpeg loads beside the first screen rather than before it.
-    QThreadPool::globalInstance()->start([] { FfmpegLibraries::preload(); });
+    warmup.windowShown();
 
     AutoSave autosave(window.album(), AutoSave::defaultFolder());
     bool offered = false;
