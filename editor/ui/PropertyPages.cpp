@@ -27,16 +27,35 @@ PropertyPages::PropertyPages(AlbumDocument &album, EditorState &state, PropertyC
     , m_commands(commands)
     , m_player(player)
 {
-    addTab(albumPage(), u"      Album"_s);
-    addTab(musicPage(), u"     BG Music"_s);
-    addTab(imagePage(), u"     BG Image"_s);
-    addTab(transitionPage(), u"   Transition"_s);
+    // Each page is built when first shown: one page shows at a time, and
+    // building all four costs the window's first showing milliseconds.
+    for (const QString &caption :
+        {u"      Album"_s, u"     BG Music"_s, u"     BG Image"_s, u"   Transition"_s}) {
+        auto *holder = new QWidget(this);
+        new QVBoxLayout(holder);
+        holder->layout()->setContentsMargins(0, 0, 0, 0);
+        addTab(holder, caption);
+    }
+    connect(this, &QTabWidget::currentChanged, this, &PropertyPages::build);
     connect(&album, &AlbumDocument::propertiesChanged, this, &PropertyPages::showAlbum);
     connect(&state, &EditorState::changed, this, &PropertyPages::showState);
     connect(&state, &EditorState::activePageRequested, this, &PropertyPages::showActivePage);
-    showAlbum();
     showState();
     showActivePage();
+    build(currentIndex());
+}
+
+void PropertyPages::build(int index)
+{
+    QWidget *holder = widget(index);
+    if (!holder || holder->property("built").toBool())
+        return;
+    holder->setProperty("built", true);
+    QWidget *(PropertyPages::*const pages[])() = {&PropertyPages::albumPage,
+        &PropertyPages::musicPage, &PropertyPages::imagePage, &PropertyPages::transitionPage};
+    holder->layout()->addWidget((this->*pages[index])());
+    showAlbum();
+    showState();
 }
 
 QWidget *PropertyPages::albumPage()
@@ -142,10 +161,13 @@ void PropertyPages::showAlbum()
     const AlbumProperties &p = m_album.properties();
     for (auto [field, value] : {std::pair{m_title, &p.title}, std::pair{m_creator, &p.creator},
              std::pair{m_description, &p.description}}) {
-        if (field->text() != *value)
+        if (field && field->text() != *value)
             field->setText(*value);
     }
-    m_image->setText(p.backgroundImage);
+    if (m_image)
+        m_image->setText(p.backgroundImage);
+    if (!m_music)
+        return;
     m_music->clear();
     for (const BackgroundMusicEntry &e : p.backgroundMusic)
         m_music->addTopLevelItem(new QTreeWidgetItem({e.musicFile, e.durationText, e.source}));
@@ -163,6 +185,8 @@ void PropertyPages::showState()
     setTabVisible(AlbumTab, pages.albumPage);
     setTabVisible(MusicTab, pages.backgroundMusicPage);
     setTabVisible(ImageTab, pages.backgroundImagePage);
+    if (!m_transitions)
+        return;
     if (QAbstractButton *choice = m_transitions->button(m_state.transitionChoice()))
         choice->setChecked(true);
 }

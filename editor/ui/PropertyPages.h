@@ -26,6 +26,8 @@ public:
         PlayerCommands &player, QWidget *parent = nullptr);
 
 private:
+    // Builds the page at `index` if it is not built yet.
+    void build(int index);
     QWidget *albumPage();
     QWidget *musicPage();
     QWidget *imagePage();

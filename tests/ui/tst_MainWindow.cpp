@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -232,6 +233,27 @@ private Q_SLOTS:
         QVERIFY(!f.album.modified());
         pages.findChildren<QRadioButton *>().at(1)->click();
         QCOMPARE(f.album.properties().albumTransition, u"HORIZONTALWIPE"_s);
+
+        // A page first shown after the album changed shows the album as it
+        // is: each page is built when first shown.
+        PropertyPages later(f.album, f.state, f.properties, f.player);
+        AlbumProperties p = f.album.properties();
+        p.backgroundImage = u"/p/sky.jpg"_s;
+        p.backgroundMusic = {{u"/m/a.mp3"_s, u"00:03:10"_s, u"PC"_s}};
+        f.album.setProperties(p);
+        QVERIFY(later.findChildren<QTreeWidget *>().isEmpty());
+        later.setCurrentIndex(PropertyPages::MusicTab);
+        const auto *music = later.findChild<QTreeWidget *>();
+        QVERIFY(music);
+        QCOMPARE(music->topLevelItemCount(), 1);
+        QCOMPARE(music->topLevelItem(0)->text(1), u"00:03:10"_s);
+        later.setCurrentIndex(PropertyPages::ImageTab);
+        QCOMPARE(later.widget(PropertyPages::ImageTab)->findChild<QLineEdit *>()->text(),
+            u"/p/sky.jpg"_s);
+        later.setCurrentIndex(PropertyPages::TransitionTab);
+        QVERIFY(later.findChildren<QRadioButton *>().at(1)->isChecked());
+        QCOMPARE(later.widget(PropertyPages::AlbumTab)->findChildren<QLineEdit *>().first()->text(),
+            u"Trip"_s);
     }
 
     void showsTheTextsOfTheWindow()
@@ -255,6 +277,8 @@ private Q_SLOTS:
             hints.append(w->toolTip());
         for (const QString &hint : {u"Up"_s, u"View Style"_s, u"Time Unit"_s})
             QVERIFY2(hints.contains(hint), qPrintable(hint));
+        // The background image's page, built when shown.
+        window.findChild<PropertyPages *>()->setCurrentIndex(PropertyPages::ImageTab);
         QPushButton *select = nullptr;
         for (QPushButton *b : window.findChildren<QPushButton *>()) {
             if (b->text() == u"Select"_s)
