@@ -3,6 +3,8 @@
 #include "FfmpegLibraries.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QThreadPool>
 
@@ -12,6 +14,8 @@
 #ifdef QUILLAN_WARM_DBUS
 #include <QDBusConnection>
 #endif
+
+using namespace Qt::Literals::StringLiterals;
 
 StartupWarmup::StartupWarmup()
 {
@@ -37,9 +41,23 @@ void StartupWarmup::applicationReady()
     finishFonts();
 #ifdef QUILLAN_WARM_DBUS
     // The menu bar asks the session bus whether the desktop shows menus
-    // itself; connecting (or failing to, without a bus) is done by then.
-    QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
+    // itself; connecting is done by then. Without a bus, asking would make
+    // D-Bus fork to start one, which has no desktop menu to show ours: the
+    // menu bar stays in the window without asking.
+    if (sessionBusRunning())
+        QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
+    else
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 #endif
+}
+
+bool StartupWarmup::sessionBusRunning()
+{
+    // Where D-Bus looks before it starts a bus of its own.
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo(runtime + u"/bus"_s).exists();
 }
 
 void StartupWarmup::windowShown()

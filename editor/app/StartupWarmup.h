@@ -19,11 +19,15 @@ public:
 
     // Call once the application object exists, before the window is built:
     // waits for the font configuration (Qt reads it next) and starts
-    // connecting to the session bus on the thread pool.
+    // connecting to the session bus on the thread pool; without a session
+    // bus the menu bar stays in the window.
     void applicationReady();
     // Call once the window shows: loads the image format plug-ins and FFmpeg
     // on the thread pool.
     void windowShown();
+
+    // Whether D-Bus finds a session bus without starting one.
+    static bool sessionBusRunning();
 
 private:
     void finishFonts();

@@ -55,6 +55,11 @@ private Q_SLOTS:
         QTemporaryDir runtime;
         const QString name = SingleInstance::defaultName();
         QCOMPARE(name, u"Quillan.exe-"_s + QString::number(::getuid()));
+        // What a crashed editor leaves: a lock file nobody holds.
+        QFile left(runtime.filePath(name + u".lock"_s));
+        QVERIFY(left.open(QIODevice::WriteOnly));
+        left.write("12345\nquillan\n");
+        left.close();
         SingleInstance first(runtime.path(), name);
         QVERIFY(first.tryBecomePrimary());
         QVERIFY(QFile::exists(runtime.filePath(name + u".lock"_s)));
@@ -71,6 +76,10 @@ private Q_SLOTS:
         QVERIFY(second.notifyPrimary({odd, u"/p/photo.jpg"_s}));
         QVERIFY(opened.wait(2000));
         QCOMPARE(opened.first().first().toStringList(), QStringList({odd, u"/p/photo.jpg"_s}));
+
+        // Where no lock can be made the editor still starts.
+        SingleInstance homeless(u"/nonexistent-quillan-folder"_s, name);
+        QVERIFY(homeless.tryBecomePrimary());
     }
 
     // The channel a later start talks through: messages larger than the
