@@ -26,10 +26,9 @@ public:
     // on the thread pool.
     void windowShown();
 
+private:
     // Whether D-Bus finds a session bus without starting one.
     static bool sessionBusRunning();
-
-private:
     void finishFonts();
 
     std::thread m_fonts;
