@@ -8,6 +8,8 @@
 #include <QImageReader>
 #include <QThreadPool>
 
+#include <utility>
+
 #ifdef QUILLAN_WARM_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -16,6 +18,10 @@
 #endif
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+[[maybe_unused]] constexpr char AccessibilityBus[] = "AT_SPI_BUS_ADDRESS";
+} // namespace
 
 StartupWarmup::StartupWarmup()
 {
@@ -44,10 +50,20 @@ void StartupWarmup::applicationReady()
     // itself; connecting is done by then. Without a bus, asking would make
     // D-Bus fork to start one, which has no desktop menu to show ours: the
     // menu bar stays in the window without asking.
-    if (sessionBusRunning())
+    // Accessibility asks the same bus for its own unless told where that
+    // is: without a session bus there is none, and a place that cannot
+    // answer keeps D-Bus from forking for that question too, until the
+    // window has shown (programs the editor starts get the environment it
+    // was given).
+    if (sessionBusRunning()) {
         QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
-    else
+    } else {
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+        if (!qEnvironmentVariableIsSet(AccessibilityBus)) {
+            qputenv(AccessibilityBus, "unix:path=/nonexistent");
+            m_accessibilityBusSet = true;
+        }
+    }
 #endif
 }
 
@@ -62,6 +78,8 @@ bool StartupWarmup::sessionBusRunning()
 
 void StartupWarmup::windowShown()
 {
+    if (std::exchange(m_accessibilityBusSet, false))
+        qunsetenv(AccessibilityBus);
     // Bytes no format claims make the reader ask every plug-in, which loads
     // them; the plug-in loader is shared and locked, so the album's first
     // photo finds them loaded or waits for this.

@@ -20,16 +20,20 @@ public:
     // Call once the application object exists, before the window is built:
     // waits for the font configuration (Qt reads it next) and starts
     // connecting to the session bus on the thread pool; without a session
-    // bus the menu bar stays in the window.
+    // bus the menu bar stays in the window and accessibility does not look
+    // for a bus either.
     void applicationReady();
-    // Call once the window shows: loads the image format plug-ins and FFmpeg
-    // on the thread pool.
+    // Call once the window shows: gives back the environment and loads the
+    // image format plug-ins and FFmpeg on the thread pool.
     void windowShown();
 
-private:
     // Whether D-Bus finds a session bus without starting one.
     static bool sessionBusRunning();
+
+private:
     void finishFonts();
 
     std::thread m_fonts;
+    // Set for the window's building only (see applicationReady).
+    bool m_accessibilityBusSet = false;
 };

@@ -5,6 +5,7 @@
 #include "FileTypeRegistration.h"
 #include "LocalMessageServer.h"
 #include "SingleInstance.h"
+#include "StartupWarmup.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,6 +136,51 @@ private Q_SLOTS:
         LocalMessageServer other;
         QVERIFY(!other.listen(tooLong));
         QVERIFY(!LocalMessageServer::send(tooLong, small));
+    }
+
+    // Without a session bus the start asks none (D-Bus would fork to start
+    // one): the menu bar stays in the window and accessibility is pointed
+    // nowhere while the window is built, and the environment is given back
+    // once it shows, so programs the editor starts inherit what it was given.
+    void asksNoBusThatIsNotThere()
+    {
+        const QByteArray savedBus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir runtime;
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+        QVERIFY(!StartupWarmup::sessionBusRunning());
+        QFile socket(runtime.filePath(u"bus"_s)); // where D-Bus looks without an address
+        QVERIFY(socket.open(QIODevice::WriteOnly));
+        QVERIFY(StartupWarmup::sessionBusRunning());
+        QVERIFY(socket.remove());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/run/user/1000/bus");
+        QVERIFY(StartupWarmup::sessionBusRunning());
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+
+        qunsetenv("AT_SPI_BUS_ADDRESS");
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar, false);
+        {
+            StartupWarmup warmup;
+            warmup.applicationReady();
+            QVERIFY(QCoreApplication::testAttribute(Qt::AA_DontUseNativeMenuBar));
+            QVERIFY(!qgetenv("AT_SPI_BUS_ADDRESS").isEmpty());
+            warmup.windowShown();
+            QVERIFY(!qEnvironmentVariableIsSet("AT_SPI_BUS_ADDRESS"));
+        }
+        // An accessibility bus the editor was given stays as it was.
+        qputenv("AT_SPI_BUS_ADDRESS", "unix:path=/mine");
+        {
+            StartupWarmup warmup;
+            warmup.applicationReady();
+            warmup.windowShown();
+            QCOMPARE(qgetenv("AT_SPI_BUS_ADDRESS"), QByteArray("unix:path=/mine"));
+        }
+        qunsetenv("AT_SPI_BUS_ADDRESS");
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar, false);
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        if (!savedBus.isNull())
+            qputenv("DBUS_SESSION_BUS_ADDRESS", savedBus);
     }
 
     void keepsTheLockInAFolderOfTheUser()
