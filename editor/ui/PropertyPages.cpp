@@ -51,9 +51,22 @@ void PropertyPages::build(int index)
     if (!holder || holder->property("built").toBool())
         return;
     holder->setProperty("built", true);
-    QWidget *(PropertyPages::*const pages[])() = {&PropertyPages::albumPage,
-        &PropertyPages::musicPage, &PropertyPages::imagePage, &PropertyPages::transitionPage};
-    holder->layout()->addWidget((this->*pages[index])());
+    QWidget *page = nullptr;
+    switch (Page(index)) {
+    case AlbumTab:
+        page = albumPage();
+        break;
+    case MusicTab:
+        page = musicPage();
+        break;
+    case ImageTab:
+        page = imagePage();
+        break;
+    case TransitionTab:
+        page = transitionPage();
+        break;
+    }
+    holder->layout()->addWidget(page);
     showAlbum();
     showState();
 }
