@@ -7,8 +7,6 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -17,23 +15,12 @@ using namespace Qt::Literals::StringLiterals;
 SingleInstance::SingleInstance(const QString &folder, const QString &name, QObject *parent)
     : QObject(parent)
     , m_socket(folder + u'/' + name + u".socket"_s)
-#ifdef Q_OS_UNIX
-    , m_lockPath(folder + u'/' + name + u".lock"_s)
-{ }
-
-SingleInstance::~SingleInstance()
-{
-    if (m_lock >= 0)
-        ::close(m_lock);
-}
-#else
     , m_lock(folder + u'/' + name + u".lock"_s)
 {
     m_lock.setStaleLockTime(0); // only a dead owner's lock is stale
 }
 
 SingleInstance::~SingleInstance() = default;
-#endif
 
 QString SingleInstance::runtimeFolder()
 {
@@ -59,19 +46,10 @@ QString SingleInstance::defaultName()
 
 bool SingleInstance::tryBecomePrimary()
 {
-#ifdef Q_OS_UNIX
-    m_lock = ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    // A lock that cannot be made leaves this editor uncoordinated but
-    // running, rather than ending it as if another one ran.
-    if (m_lock >= 0 && ::flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
-        ::close(m_lock);
-        m_lock = -1;
+    // A lock that cannot be made (no folder, no room) leaves this editor
+    // uncoordinated but running, rather than ending it as if another one ran.
+    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError)
         return false;
-    }
-#else
-    if (!m_lock.tryLock(0))
-        return false;
-#endif
     // A socket left by a crashed editor is replaced. Without the socket this
     // editor is still the only one; later starts just cannot reach it.
     m_server = new LocalMessageServer(this);

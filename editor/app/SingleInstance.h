@@ -43,15 +43,6 @@ private:
     void receive(const QByteArray &message);
 
     QString m_socket;
-#ifdef Q_OS_UNIX
-    // The lock file, held with flock() while this editor runs: the system
-    // lets go of it when the editor ends however it ends, and taking it
-    // writes nothing (QLockFile syncs its file to the disk, which costs the
-    // start milliseconds where the folder is not in memory).
-    QString m_lockPath;
-    int m_lock = -1;
-#else
     QLockFile m_lock;
-#endif
     LocalMessageServer *m_server = nullptr;
 };

@@ -84,17 +84,18 @@ int main(int argc, char *argv[])
     AutoSave autosave(window.album(), AutoSave::defaultFolder());
     bool offered = false;
     // What the first screen does not need waits until the window shows: the
-    // icon, the companion libraries (a missing one is reported over the
-    // window), then the command line (an album to open, or a new album with
-    // the media named), then the work an editor that did not end left behind.
+    // icon, then the command line (an album to open, or a new album with the
+    // media named), then the companion libraries, which only the file
+    // browser's notes need (a missing one is reported over the window), then
+    // the work an editor that did not end left behind.
     QTimer::singleShot(0, &window, [&window, &autosave, &offered] {
         ApplicationIdentity::applyIcon();
-        window.companions().LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
         window.startWith(QCoreApplication::arguments().mid(1));
         if (window.state().quitRequested) {
             QCoreApplication::quit();
             return;
         }
+        window.companions().LoadCompanionLibraries(QCoreApplication::applicationDirPath() + u'/');
         autosave.offerRecovery(window.context(), window.files());
         autosave.start(AutoSave::intervalSeconds());
         offered = true;
