@@ -46,10 +46,17 @@ QString SingleInstance::defaultName()
 
 bool SingleInstance::tryBecomePrimary()
 {
+    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError) {
+        // A lock file that does not name its owner (cut short by a crash or a
+        // full disk) would keep every later start out: it is taken over.
+        qint64 pid = 0;
+        QString host, program;
+        if (m_lock.getLockInfo(&pid, &host, &program) || !m_lock.removeStaleLockFile()
+            || (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError))
+            return false;
+    }
     // A lock that cannot be made (no folder, no room) leaves this editor
     // uncoordinated but running, rather than ending it as if another one ran.
-    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError)
-        return false;
     // A socket left by a crashed editor is replaced. Without the socket this
     // editor is still the only one; later starts just cannot reach it.
     m_server = new LocalMessageServer(this);

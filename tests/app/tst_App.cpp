@@ -81,6 +81,17 @@ private Q_SLOTS:
         // Where no lock can be made the editor still starts.
         SingleInstance homeless(u"/nonexistent-quillan-folder"_s, name);
         QVERIFY(homeless.tryBecomePrimary());
+        // A lock file that names no owner (a crash while it was written)
+        // does not keep the editor out for good; one that names a running
+        // editor does.
+        QTemporaryDir other;
+        QFile empty(other.filePath(name + u".lock"_s));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        SingleInstance afterCrash(other.path(), name);
+        QVERIFY(afterCrash.tryBecomePrimary());
+        SingleInstance later(other.path(), name);
+        QVERIFY(!later.tryBecomePrimary());
     }
 
     // The channel a later start talks through: messages larger than the
