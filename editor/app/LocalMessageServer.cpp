@@ -8,9 +8,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 #else
@@ -31,17 +31,6 @@ bool addressOf(const QByteArray &path, sockaddr_un &address)
         return false;
     std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
     return true;
-}
-
-// Waits for the socket to take more bytes; false after the time.
-bool waitWritable(int socket, int milliseconds)
-{
-    pollfd watched{socket, POLLOUT, 0};
-    int ready;
-    do
-        ready = ::poll(&watched, 1, milliseconds);
-    while (ready < 0 && errno == EINTR);
-    return ready > 0;
 }
 
 } // namespace
@@ -106,8 +95,7 @@ void LocalMessageServer::readFrom(int client)
         const bool ended = got == 0;
         if (!ended && errno == EAGAIN && message.size() <= MaximumMessage)
             return;
-        const QByteArray whole = message;
-        m_incoming.remove(client);
+        const QByteArray whole = m_incoming.take(client);
         reader->setEnabled(false);
         reader->deleteLater();
         ::close(client);
@@ -121,20 +109,21 @@ bool LocalMessageServer::send(const QString &path, const QByteArray &message)
     sockaddr_un address;
     if (!addressOf(QFile::encodeName(path), address))
         return false;
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socket < 0)
         return false;
-    bool sent = ::connect(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
-        || (errno == EAGAIN && waitWritable(socket, 2000));
+    // A server whose queue is full, or that reads slowly, makes connecting
+    // and writing wait; two seconds at most each time.
+    const timeval patience{2, 0};
+    bool sent = ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience) == 0
+        && ::connect(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
     for (qsizetype done = 0; sent && done < message.size();) {
         const ssize_t written = ::send(
             socket, message.constData() + done, std::size_t(message.size() - done), MSG_NOSIGNAL);
         if (written > 0)
             done += written;
-        else if (written < 0 && errno == EINTR)
-            continue;
         else
-            sent = written < 0 && errno == EAGAIN && waitWritable(socket, 1000);
+            sent = written < 0 && errno == EINTR;
     }
     ::close(socket);
     return sent;

@@ -11,12 +11,9 @@ MediaFramework *MediaFramework::instance()
         // Stays loaded: QLibrary unloads only when asked.
         QLibrary library(
             QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(QUILLAN_MEDIA_PLUGIN));
-        if (!library.load()) {
-            qCWarning(lcPlayback) << "cannot load the media framework:" << library.errorString();
-            return nullptr;
-        }
-        auto *entry
-            = reinterpret_cast<MediaFrameworkEntry *>(library.resolve(MediaFrameworkEntryName));
+        auto *entry = library.load()
+            ? reinterpret_cast<MediaFrameworkEntry *>(library.resolve(MediaFrameworkEntryName))
+            : nullptr;
         if (!entry) {
             qCWarning(lcPlayback) << "cannot load the media framework:" << library.errorString();
             return nullptr;

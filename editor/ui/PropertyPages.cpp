@@ -48,9 +48,8 @@ PropertyPages::PropertyPages(AlbumDocument &album, EditorState &state, PropertyC
 void PropertyPages::build(int index)
 {
     QWidget *holder = widget(index);
-    if (!holder || holder->property("built").toBool())
+    if (!holder || holder->layout()->count() != 0)
         return;
-    holder->setProperty("built", true);
     QWidget *page = nullptr;
     switch (Page(index)) {
     case AlbumTab:
