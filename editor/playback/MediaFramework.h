@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
+class QImage;
 class QObject;
-class QWidget;
 
 // The media framework the editor plays through (Qt Multimedia and the
 // sound server and media libraries it starts), kept in a plug-in beside the
@@ -27,11 +27,14 @@ public:
 
     virtual ~MediaFramework() = default;
 
-    // A player sending its pictures to `videoOutput` (from makeVideoWidget,
+    // A player sending its pictures to `videoOutput` (from makeVideoSink,
     // or null for sound alone).
     virtual std::unique_ptr<MediaPlayerBackend> makePlayer(QObject *videoOutput, Events events) = 0;
-    // The framework's video window, keeping the picture's shape.
-    virtual QWidget *makeVideoWidget(QWidget *parent) = 0;
+    // Where a player's pictures go: each one is handed to `show` on the
+    // thread of `parent`, which owns the sink. The editor draws them itself,
+    // so the window shown is the one that exists before any video plays and
+    // a picture is fitted by the editor's own rule.
+    virtual QObject *makeVideoSink(QObject *parent, std::function<void(const QImage &)> show) = 0;
 
     // Loads the plug-in on first use; null when it cannot be loaded (logged
     // with the reason, once).

@@ -31,4 +31,7 @@ public:
 
 Q_SIGNALS:
     void completed();
+    // The file rendered turned out not to be playable (the player said so
+    // after render() had taken it).
+    void failed();
 };

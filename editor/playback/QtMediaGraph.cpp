@@ -26,8 +26,14 @@ MediaPlayerBackend *QtMediaGraph::player()
         if (m_active)
             Q_EMIT completed();
     };
-    events.failed
-        = [](const QString &file, const QString &why) { qCWarning(lcPlayback) << file << why; };
+    events.failed = [this](const QString &file, const QString &why) {
+        qCWarning(lcPlayback) << file << why;
+        // A player may give several reasons for one file.
+        if (m_active && !m_failed) {
+            m_failed = true;
+            Q_EMIT failed();
+        }
+    };
     m_player = framework->makePlayer(m_videoOutput ? m_videoOutput() : nullptr, std::move(events));
     m_player->setGain(gainOf(m_volume));
     return m_player.get();
@@ -36,6 +42,7 @@ MediaPlayerBackend *QtMediaGraph::player()
 bool QtMediaGraph::render(const QString &file)
 {
     m_active = true;
+    m_failed = false;
     if (!QFileInfo(file).isFile()) {
         qCWarning(lcPlayback) << file << "is not a file";
         if (m_player)

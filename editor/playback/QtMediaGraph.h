@@ -9,8 +9,8 @@
 // A media graph over Qt Multimedia (through the media framework's plug-in):
 // one player with its audio output. Loading and starting run on the
 // player's own threads. The end of a stream comes from the player's
-// end-of-media status; errors are logged (category "quillan.playback") and
-// otherwise swallowed, as the engine expects of a graph. The player is made
+// end-of-media status; an error is logged (category "quillan.playback") and
+// reported as failed(), so the engine can move on. The player is made
 // when a file is first rendered: starting the media framework takes longer
 // than showing the window. Without the plug-in no file renders.
 class QtMediaGraph final : public MediaGraph
@@ -44,5 +44,7 @@ private:
     std::function<QObject *()> m_videoOutput;
     std::unique_ptr<MediaPlayerBackend> m_player;
     bool m_active = false;
+    // failed() was sent for the file rendered last.
+    bool m_failed = false;
     int m_volume = 10000;
 };

@@ -4,6 +4,7 @@
 #include "PreviewPicture.h"
 #include "TImageSlide.h"
 #include "Thumbnails.h"
+#include "VideoView.h"
 
 #include <QLabel>
 
@@ -17,6 +18,7 @@ PreviewPlayer::PreviewPlayer(const AlbumDocument &album, UserPrompts &prompts, P
     , m_still(new QLabel(this))
     , m_slidePage(new QWidget(this))
     , m_slide(new TImageSlide(m_slidePage))
+    , m_videoView(new VideoView(background, this))
 {
     m_still->setAlignment(Qt::AlignCenter);
     // A palette rather than a style sheet: the sheet's style costs the
@@ -28,27 +30,31 @@ PreviewPlayer::PreviewPlayer(const AlbumDocument &album, UserPrompts &prompts, P
         page->setAutoFillBackground(true);
     }
     m_slide->setColor(background);
-    // The video window comes with the first video: making it starts the
-    // media framework.
+    // The sink comes with the first video: making it starts the media
+    // framework.
     m_video.setVideoOutput([this]() -> QObject * {
         MediaFramework *framework = MediaFramework::instance();
         if (!framework)
             return nullptr;
-        m_videoWidget = framework->makeVideoWidget(this);
-        addWidget(m_videoWidget);
-        return m_videoWidget;
+        return framework->makeVideoSink(
+            m_videoView, [view = m_videoView](const QImage &frame) { view->showFrame(frame); });
     });
     addWidget(m_still);
     addWidget(m_slidePage);
+    addWidget(m_videoView);
     connect(&m_engine, &PlaybackEngine::pictureRequested, this, &PreviewPlayer::showPicture);
     connect(&m_engine, &PlaybackEngine::videoShown, this, [this] {
         m_slide->Stop();
-        if (m_videoWidget)
-            setCurrentWidget(m_videoWidget);
+        m_pictureFile.clear();
+        // The last clip's last picture is not the next one's first.
+        m_videoView->clear();
+        setCurrentWidget(m_videoView);
     });
     connect(&m_engine, &PlaybackEngine::stateChanged, this, [this](PlaybackEngine::State state) {
         if (state == PlaybackEngine::State::Stopped) {
             m_slide->Stop();
+            m_pictureFile.clear();
+            m_videoView->clear();
             setCurrentWidget(m_still);
         } else if (currentWidget() == m_still) {
             m_slide->Clear();
@@ -68,17 +74,25 @@ void PreviewPlayer::showStill(const QImage &picture)
         picture.scaled(fitted.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
-void PreviewPlayer::showPicture(const QString &file, int style)
+QImage PreviewPlayer::fittedPicture(const QString &file) const
 {
     const QImage picture = decodePhotoCovering(file, pictureArea());
     if (picture.isNull())
-        return;
+        return {};
     const QRect fitted = PreviewPicture::fit(picture.size(), pictureArea());
+    return picture.scaled(fitted.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void PreviewPlayer::showPicture(const QString &file, int style)
+{
+    const QImage picture = fittedPicture(file);
+    if (picture.isNull())
+        return;
+    m_pictureFile = file;
     m_slide->Stop();
     m_slide->setStyle(style);
-    m_slide->setPicture(
-        picture.scaled(fitted.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    m_slide->setGeometry(fitted);
+    m_slide->setPicture(picture);
+    m_slide->setGeometry(PreviewPicture::fit(picture.size(), pictureArea()));
     setCurrentWidget(m_slidePage);
     m_slide->Execute();
 }
@@ -86,12 +100,19 @@ void PreviewPlayer::showPicture(const QString &file, int style)
 void PreviewPlayer::resizeEvent(QResizeEvent *event)
 {
     QStackedWidget::resizeEvent(event);
-    placeSlide();
+    refitPicture();
 }
 
-void PreviewPlayer::placeSlide()
+void PreviewPlayer::refitPicture()
 {
-    const QImage &shown = m_slide->shown();
-    if (!shown.isNull())
-        m_slide->setGeometry(PreviewPicture::fit(shown.size(), pictureArea()));
+    if (m_pictureFile.isEmpty())
+        return;
+    const QImage picture = fittedPicture(m_pictureFile);
+    if (picture.isNull() || picture.size() == m_slide->shown().size())
+        return;
+    // Whatever transition ran is over: the picture it went to shows whole.
+    m_slide->Stop();
+    m_slide->setPicture(picture);
+    m_slide->Stop();
+    m_slide->setGeometry(PreviewPicture::fit(picture.size(), pictureArea()));
 }

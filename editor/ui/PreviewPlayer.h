@@ -10,6 +10,7 @@ class AlbumDocument;
 class QLabel;
 class TImageSlide;
 class UserPrompts;
+class VideoView;
 
 // The preview area and what plays in it: the still preview of the selected
 // object while stopped, the transition display and the video window while
@@ -26,6 +27,7 @@ public:
 
     PlaybackEngine &engine() { return m_engine; }
     TImageSlide &slide() { return *m_slide; }
+    VideoView &video() { return *m_videoView; }
     // A still picture, fitted and centred; null clears the area.
     void showStill(const QImage &picture);
     QSize pictureArea() const { return contentsRect().size(); }
@@ -35,7 +37,9 @@ protected:
 
 private:
     void showPicture(const QString &file, int style);
-    void placeSlide();
+    QImage fittedPicture(const QString &file) const;
+    // The picture on show made again for the area's new size, at once.
+    void refitPicture();
 
     QtMediaGraph m_video;
     QtMediaGraph m_sound;
@@ -45,5 +49,8 @@ private:
     QLabel *m_still;
     QWidget *m_slidePage;
     TImageSlide *m_slide;
-    QWidget *m_videoWidget = nullptr;
+    VideoView *m_videoView;
+    // The picture file on show while playing: a window that changes its
+    // size (the slideshow going full screen) shows it again at the new one.
+    QString m_pictureFile;
 };

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 TFrmSilder::TFrmSilder(const AlbumDocument &album, UserPrompts &prompts, int startObject,
@@ -24,12 +25,36 @@ TFrmSilder::TFrmSilder(const AlbumDocument &album, UserPrompts &prompts, int sta
     m_hidePointer.setSingleShot(true);
     m_hidePointer.setInterval(2000);
     connect(&m_hidePointer, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
+    m_startAnyway.setSingleShot(true);
+    m_startAnyway.setInterval(500);
+    connect(&m_startAnyway, &QTimer::timeout, this, &TFrmSilder::start);
+}
+
+bool TFrmSilder::coversScreen() const
+{
+    return screen() && size() == screen()->size();
 }
 
 void TFrmSilder::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     m_hidePointer.start();
+    if (coversScreen())
+        start();
+    else if (!m_started)
+        m_startAnyway.start();
+}
+
+void TFrmSilder::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (isVisible() && coversScreen())
+        start();
+}
+
+void TFrmSilder::start()
+{
+    m_startAnyway.stop();
     if (m_started)
         return;
     m_started = true;
@@ -60,6 +85,9 @@ bool TFrmSilder::eventFilter(QObject *, QEvent *event)
 
 void TFrmSilder::reject()
 {
+    // Closed before it started, it never starts.
+    m_startAnyway.stop();
+    m_started = true;
     m_player->engine().stop();
     QDialog::reject();
 }

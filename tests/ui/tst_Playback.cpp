@@ -166,9 +166,9 @@ private Q_SLOTS:
         f.add(&EditingCommands::ImageMenuClick,
             {f.media.copy("color.jpg"), f.media.copy("grey.jpg")});
         TFrmSilder window(f.album, f.prompts, 1, 0);
-        window.show();
+        window.showFullScreen();
         PlaybackEngine &engine = window.player().engine();
-        QCOMPARE(engine.state(), PlaybackEngine::State::Playing);
+        QTRY_COMPARE(engine.state(), PlaybackEngine::State::Playing);
         QCOMPARE(engine.playingIndex(), 1);
         QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
         QTest::keyClick(&window, Qt::Key_Space);
@@ -215,9 +215,6 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 30000);
         QCOMPARE(started.size(), 3);
         QCOMPARE(engine.state(), PlaybackEngine::State::Stopped);
-        // The video played in the framework's window, made with the clip.
-        QCOMPARE(player.count(), 3);
-        QVERIFY(player.widget(2)->inherits("QVideoWidget"));
     }
 };
 

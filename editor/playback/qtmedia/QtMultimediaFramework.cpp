@@ -2,7 +2,9 @@
 
 #include "QtMultimediaPlayer.h"
 
-#include <QVideoWidget>
+#include <QImage>
+#include <QVideoFrame>
+#include <QVideoSink>
 
 std::unique_ptr<MediaPlayerBackend> QtMultimediaFramework::makePlayer(
     QObject *videoOutput, Events events)
@@ -10,11 +12,15 @@ std::unique_ptr<MediaPlayerBackend> QtMultimediaFramework::makePlayer(
     return std::make_unique<QtMultimediaPlayer>(videoOutput, std::move(events));
 }
 
-QWidget *QtMultimediaFramework::makeVideoWidget(QWidget *parent)
+QObject *QtMultimediaFramework::makeVideoSink(
+    QObject *parent, std::function<void(const QImage &)> show)
 {
-    auto *video = new QVideoWidget(parent);
-    video->setAspectRatioMode(Qt::KeepAspectRatio);
-    return video;
+    auto *sink = new QVideoSink(parent);
+    // Frames arrive on the player's threads; the sink's own thread converts
+    // and shows them.
+    QObject::connect(sink, &QVideoSink::videoFrameChanged, sink,
+        [show = std::move(show)](const QVideoFrame &frame) { show(frame.toImage()); });
+    return sink;
 }
 
 extern "C" Q_DECL_EXPORT MediaFramework *quillan_media_framework()

@@ -7,5 +7,5 @@ class QtMultimediaFramework final : public MediaFramework
 {
 public:
     std::unique_ptr<MediaPlayerBackend> makePlayer(QObject *videoOutput, Events events) override;
-    QWidget *makeVideoWidget(QWidget *parent) override;
+    QObject *makeVideoSink(QObject *parent, std::function<void(const QImage &)> show) override;
 };
