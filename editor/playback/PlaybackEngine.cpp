@@ -55,6 +55,12 @@ PlaybackEngine::PlaybackEngine(const AlbumDocument &album, Graphs graphs, Playba
             next();
     });
     connect(&m_graphs.back, &MediaGraph::completed, this, &PlaybackEngine::nextBackgroundMusic);
+    // Music that exists but cannot be played is skipped a second later, as
+    // one that cannot be rendered is.
+    connect(&m_graphs.back, &MediaGraph::failed, this, [this] {
+        if (playing())
+            m_clock.start(PlaybackClock::Back, BackRetryMs);
+    });
 }
 
 const AlbumObject &PlaybackEngine::object(int index) const
@@ -88,11 +94,9 @@ void PlaybackEngine::play(int from, int member)
 {
     if (m_state == State::Paused) {
         const ObjectKind kind = object(m_index).kind;
-        // Music that moved on to its next piece while paused starts too.
-        if (runsBackgroundMusic(kind) && m_graphs.back.isActive()
-            && m_graphs.back.state() != MediaGraph::State::Running)
-            m_graphs.back.run();
-        for (MediaGraph *graph : {&m_graphs.video, &m_graphs.sound}) {
+        for (MediaGraph *graph : {&m_graphs.back, &m_graphs.video, &m_graphs.sound}) {
+            if (graph == &m_graphs.back && !runsBackgroundMusic(kind))
+                continue;
             if (graph->isActive() && graph->state() == MediaGraph::State::Paused)
                 graph->run();
         }
@@ -162,8 +166,10 @@ void PlaybackEngine::nextBackgroundMusic()
         m_graphs.back.clear();
         return;
     }
-    // Paused, the next piece waits for Play.
     renderBackgroundMusic(m_backCursor, m_state == State::Playing);
+    // Paused, the next piece waits paused for Play.
+    if (m_state == State::Paused && m_graphs.back.isActive())
+        m_graphs.back.pause();
 }
 
 void PlaybackEngine::startTimer(PlaybackClock::Timer timer, int ms)

@@ -219,6 +219,106 @@ private Q_SLOTS:
         QCOMPARE(s.back.state(), MediaGraph::State::Running);
     }
 
+    void musicThatFailsAfterRenderingIsSkippedAfterASecond()
+    {
+        for (const auto rules : {PlaybackRules::preview(), PlaybackRules::slideshow()}) {
+            Rig r(rules);
+            r.add(still(u"10"_s));
+            const QString words = testMedia("words.mp3");
+            const QString song = testMedia("tagged.mp3");
+            r.music({words, song}, {u"00:00:02"_s, u"00:00:03"_s});
+            r.engine.play(0);
+            QCOMPARE(r.back.rendered, QStringList({words}));
+            // The player finds out later that it cannot play it.
+            Q_EMIT r.back.failed();
+            r.clock.advance(999);
+            QCOMPARE(r.back.rendered.size(), 1);
+            r.clock.advance(1);
+            QCOMPARE(r.back.rendered, QStringList({words, song}));
+            QCOMPARE(r.back.state(), MediaGraph::State::Running);
+        }
+        // Stopped, a late report starts nothing.
+        Rig r;
+        r.add(still(u"10"_s));
+        r.music({testMedia("words.mp3")}, {u"00:00:02"_s});
+        r.engine.play(0);
+        r.engine.stop();
+        Q_EMIT r.back.failed();
+        QVERIFY(!r.clock.running(PlaybackClock::Back));
+    }
+
+    void resumingRunsTheMusicOnlyWhereItWasPausedAndAllowed()
+    {
+        Rig r;
+        AlbumObject o = still(u"6"_s);
+        o.kind = ObjectKind::StillWithAudio;
+        o.memberFiles = {testMedia("stereo16.wav")};
+        r.add(still(u"4"_s));
+        r.add(o);
+        r.music({testMedia("untagged.mp3"), testMedia("v2only.mp3")}, {u"2"_s, u"3"_s});
+        r.engine.play(0);
+        r.clock.advance(1000);
+        QCOMPARE(r.back.state(), MediaGraph::State::Running);
+        // Paused during a still, the music resumes with it.
+        r.engine.pause();
+        QCOMPARE(r.back.state(), MediaGraph::State::Paused);
+        r.engine.play(0);
+        QCOMPARE(r.back.state(), MediaGraph::State::Running);
+        // A photo with its own sound keeps the music paused through a
+        // pause and a resume.
+        r.clock.advance(3000);
+        QCOMPARE(r.started, QStringList({u"0"_s, u"1"_s}));
+        QCOMPARE(r.back.state(), MediaGraph::State::Paused);
+        r.engine.pause();
+        r.engine.play(0);
+        QCOMPARE(r.back.state(), MediaGraph::State::Paused);
+        QCOMPARE(r.sound.state(), MediaGraph::State::Running);
+        QCOMPARE(r.back.rendered.size(), 1);
+    }
+
+    void clickingThePlayingObjectRestartsNothing()
+    {
+        Rig r;
+        r.add(still(u"5"_s));
+        r.add(still(u"5"_s));
+        r.music({testMedia("untagged.mp3")}, {u"2"_s});
+        r.engine.play(0);
+        r.clock.advance(2000);
+        r.engine.restartAt(0);
+        QCOMPARE(r.started, QStringList({u"0"_s}));
+        QCOMPARE(r.back.rendered.size(), 1);
+        QCOMPARE(r.pictures.size(), 1);
+        // It still ends when it would have.
+        r.clock.advance(2999);
+        QCOMPARE(r.started.size(), 1);
+        r.clock.advance(1);
+        QCOMPARE(r.started, QStringList({u"0"_s, u"1"_s}));
+    }
+
+    void photosWithMusicKeepTheirSoundAndPhotoTimesThroughTwoPauses()
+    {
+        Rig r;
+        r.add(members(ObjectKind::AudioWithStill, {u"2"_s, u"2"_s, u"2"_s}));
+        r.engine.play(0);
+        r.clock.advance(1000);
+        r.engine.pause();
+        r.clock.advance(5000);
+        r.engine.play(0);
+        r.clock.advance(500);
+        r.engine.pause();
+        r.clock.advance(5000);
+        r.engine.play(0);
+        // The sound was paused and run again, never started over.
+        QCOMPARE(r.sound.rendered.size(), 1);
+        QCOMPARE(r.sound.state(), MediaGraph::State::Running);
+        // 1.5 s of the first photo's 2 s have played.
+        r.clock.advance(499);
+        QCOMPARE(r.engine.playingMember(), 0);
+        r.clock.advance(1);
+        QCOMPARE(r.engine.playingMember(), 1);
+        QCOMPARE(r.pictures.size(), 2);
+    }
+
     void musicWaitsWhileAnObjectHasItsOwnSound()
     {
         Rig r;
