@@ -25,7 +25,8 @@ std::vector<Mark> marks(int width, int height, int origin, const TimeScale &scal
     for (int x = 5; x < width; x += 5) {
         if (x % 50 == 0) {
             const qint64 units = Rounding::halfEven((x + origin) / 50.0);
-            out.push_back({x, share(0.4), label(units * qint64(scale.secondsPerUnit()))});
+            out.push_back(
+                {x, share(0.4), label(units * qint64(scale.secondsPerUnit())), share(0.4)});
         } else if (x % 25 == 0) {
             out.push_back({x, share(0.2), {}});
         } else {

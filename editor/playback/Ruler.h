@@ -23,6 +23,7 @@ struct Mark
     int x;
     int length;
     QString label; // empty for unlabelled marks
+    int labelTop = 0;
 };
 // A mark every 5 px: short, longer at odd multiples of 25, longest and
 // labelled ("h:m:s", no leading zeros) at multiples of 50.

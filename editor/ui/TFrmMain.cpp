@@ -271,22 +271,25 @@ void TFrmMain::bindPlayback()
         [this](bool checked) { m_properties.RepeatCheckClick(checked); });
     connect(&engine, &PlaybackEngine::stateChanged, this, [this](PlaybackEngine::State state) {
         const bool playing = state != PlaybackEngine::State::Stopped;
+        const bool starting = playing && !m_state.playing;
         if (playing != m_state.playing) {
             m_state.playing = playing;
             m_state.SetEditingEnabled(!playing);
         }
         showTransport();
+        if (starting)
+            m_timeline->startProgress();
         if (!playing) {
             m_timeline->hideProgress();
             if (m_album.objectCount() > 0)
                 selectObject(std::max(0, m_album.currentObject()), 2);
         }
     });
+    // The marker stays where it is until the new object's first half second.
     connect(&engine, &PlaybackEngine::objectStarted, this, [this](int index) {
         m_album.setCurrentObject(index);
         m_strip->ensureVisible(index);
         m_timeline->ensureVisible(index);
-        m_timeline->showProgress(index, m_preview->engine().playingMember(), 0);
     });
     connect(&engine, &PlaybackEngine::progressed, m_timeline, &TimelineView::showProgress);
     connect(&engine, &PlaybackEngine::finished, this, [this] { selectObject(0, 0); });
@@ -623,7 +626,9 @@ void TFrmMain::installHooks()
     m_state.windowId = winId();
 }
 
-void TFrmMain::selectObject(int index, int mode)
+// The modes differ only in how an outline view would follow, and this
+// window shows none: every mode selects alike.
+void TFrmMain::selectObject(int index, int)
 {
     if (index < 0 || index >= m_album.objectCount())
         return;
@@ -634,18 +639,24 @@ void TFrmMain::selectObject(int index, int mode)
         return;
     }
     m_album.setCurrentObject(index);
+    m_strip->ensureVisible(index);
+    m_timeline->ensureVisible(index);
     const AlbumObject &o = m_album.object(index);
     QCheckBox *repeat = m_transport->repeat();
     repeat->setVisible(o.kind == ObjectKind::AudioWithStill);
     repeat->setChecked(o.repeatMembers);
-    const int members = int(o.memberFiles.size());
-    if (mode == 3 || members == 0 || o.kind == ObjectKind::StillWithAudio) {
+    // A photo with sound keeps its sound among the members but has no
+    // member blocks.
+    const int members = o.kind == ObjectKind::StillWithAudio ? 0 : int(o.memberFiles.size());
+    if (members == 0) {
         showPreview(index, o.currentMember);
-    } else {
-        const int member = o.currentMember >= 0 && o.currentMember < members ? o.currentMember : 0;
-        m_album.setCurrentMemberIndex(member);
-        showPreview(index, member);
+        return;
     }
+    // An object with member blocks selects one of them, whatever the mode:
+    // the member of the object selected before is not this one's.
+    const int member = o.currentMember >= 0 && o.currentMember < members ? o.currentMember : 0;
+    m_album.setCurrentMemberIndex(member);
+    showPreview(index, member);
 }
 
 void TFrmMain::showPreview(int index, int member)

@@ -102,10 +102,14 @@ void TimelineView::paintRuler(QPainter &p) const
     for (const Ruler::Mark &m : Ruler::marks(
              viewport()->width() + 50, TimelineLayout::RulerHeight, place.origin, scale())) {
         const int x = m.x + place.left;
-        p.drawLine(x, 0, x, m.length);
+        // A mark of length n covers rows 0 to n - 1 (Qt's lines include
+        // their end point).
+        p.fillRect(x, 0, 1, m.length, Qt::black);
         if (!m.label.isEmpty()) {
-            const int half = p.fontMetrics().horizontalAdvance(m.label) / 2;
-            p.drawText(QPoint(x - half, TimelineLayout::RulerHeight - 2), m.label);
+            const qint64 half
+                = Rounding::halfEven(p.fontMetrics().horizontalAdvance(m.label) / 2.0);
+            // The label's top at 40 % of the ruler's height.
+            p.drawText(QPoint(x - int(half), m.labelTop + p.fontMetrics().ascent()), m.label);
         }
     }
 }
@@ -180,6 +184,9 @@ void TimelineView::showMarker(int contentX)
     if (!m_marker) {
         m_marker = new QWidget(viewport());
         m_marker->setAutoFillBackground(true);
+        // A child of the viewport fills with the viewport's role (white
+        // Base) unless told otherwise.
+        m_marker->setBackgroundRole(QPalette::Window);
         QPalette black = m_marker->palette();
         black.setColor(QPalette::Window, Qt::black);
         m_marker->setPalette(black);
@@ -214,14 +221,25 @@ void TimelineView::showProgress(int index, int member, int ticks)
     QScrollBar *bar = horizontalScrollBar();
     if (x - bar->value() > visible)
         bar->setValue(bar->value() + visible);
-    x = int(scale().snapProgress(x));
+    placeProgress(int(scale().snapProgress(x)));
+}
+
+void TimelineView::startProgress()
+{
+    // Just left of the ruler until the first half second has played.
+    placeProgress(
+        horizontalScrollBar()->value() + Ruler::place(horizontalScrollBar()->value()).left - 10);
+}
+
+void TimelineView::placeProgress(int x)
+{
     if (!m_progress) {
         m_progress = new QWidget(viewport());
         m_progress->setAttribute(Qt::WA_StyledBackground);
         m_progress->setStyleSheet(u"background-color: red;"_s);
     }
     m_progressX = x;
-    m_progress->setGeometry(x - bar->value(), 0, 2, viewport()->height());
+    m_progress->setGeometry(x - horizontalScrollBar()->value(), 0, 2, viewport()->height());
     m_progress->show();
     m_progress->raise();
 }

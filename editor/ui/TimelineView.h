@@ -41,6 +41,9 @@ public:
     // row (or into the member block that plays), scrolled into view.
     void showProgress(int index, int member, int ticks);
     void hideProgress();
+    // Where playback puts the marker when it starts, before any object has
+    // played half a second.
+    void startProgress();
     // Scrolls so that the object's row starts in view.
     void ensureVisible(int index);
     // Where the progress marker stands, in content pixels; -1 when hidden.
@@ -71,6 +74,7 @@ private:
     // changedObject: the object whose duration changed, if any.
     void relayout(int changedObject = -1);
     void updateScrollRange();
+    void placeProgress(int x);
     void paintRuler(QPainter &painter) const;
     void paintRow(QPainter &painter, int index) const;
     void updateCursor(const TimelineLayout::Hit &hit);

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QSlider>
@@ -15,11 +14,21 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// Pause and Stop sit 40 and 70 px right of Play's left edge, so Play is
+// 40 px wide and the others 30.
+constexpr int PlayWidth = 40;
+constexpr int ButtonWidth = 30;
+constexpr int ButtonHeight = 28;
+constexpr int VolumeWidth = 75;
+
+} // namespace
+
 TransportBar::TransportBar(QWidget *parent)
     : QWidget(parent)
 {
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(4, 2, 4, 2);
+    setFixedHeight(ButtonHeight + 4);
     // The desktop theme's icons, else the ones Qt's style carries, looked up
     // when first drawn.
     struct Face
@@ -42,8 +51,8 @@ TransportBar::TransportBar(QWidget *parent)
         b->setAccessibleName(faces[i].hint);
         b->setAutoRaise(true);
         connect(b, &QToolButton::clicked, this, [this, i] { Q_EMIT pressed(Button(i)); });
+        b->setFixedSize(i == Play ? PlayWidth : ButtonWidth, ButtonHeight);
         m_buttons[i] = b;
-        row->addWidget(b);
     }
     // Play and Pause stay down while they hold.
     m_buttons[Play]->setCheckable(true);
@@ -52,20 +61,16 @@ TransportBar::TransportBar(QWidget *parent)
     m_buttons[Stop]->setEnabled(false);
     m_repeat = new QCheckBox(u"Repeat"_s, this);
     m_repeat->hide();
-    row->addWidget(m_repeat);
-    row->addStretch(1);
-    auto *speaker = new QLabel(this);
-    speaker->setFixedSize(16, 16);
-    QTimer::singleShot(0, speaker, [speaker] {
+    m_speaker = new QLabel(this);
+    m_speaker->setFixedSize(16, 16);
+    QTimer::singleShot(0, m_speaker, [speaker = m_speaker] {
         speaker->setPixmap(themeIcon("audio-volume-high", QStyle::SP_MediaVolume).pixmap(16, 16));
     });
-    speaker->setToolTip(u"Volume"_s);
-    row->addWidget(speaker);
+    m_speaker->setToolTip(u"Volume"_s);
     m_volume = new QSlider(Qt::Horizontal, this);
     m_volume->setRange(0, EditorSettings::SliderMaximum);
     m_volume->setToolTip(u"Volume"_s);
-    m_volume->setFixedWidth(75);
-    row->addWidget(m_volume);
+    m_volume->setFixedWidth(VolumeWidth);
     connect(m_volume, &QSlider::valueChanged, this, [this] { Q_EMIT volumeChanged(volume()); });
 }
 
@@ -73,6 +78,32 @@ QIcon TransportBar::themeIcon(const char *name, QStyle::StandardPixmap fallback)
 {
     return DeferredIconEngine::fromTheme(QString::fromLatin1(name),
         [fallback] { return QApplication::style()->standardIcon(fallback); });
+}
+
+QSize TransportBar::sizeHint() const
+{
+    return {9 * ButtonWidth + PlayWidth + 2 * VolumeWidth, ButtonHeight + 4};
+}
+
+void TransportBar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int w = width();
+    const auto place
+        = [this](QWidget *widget, int x) { widget->move(x, (height() - widget->height()) / 2); };
+    const int play = (w - PlayWidth) / 2;
+    place(m_buttons[First], play - 2 * ButtonWidth);
+    place(m_buttons[Previous], play - ButtonWidth);
+    place(m_buttons[Play], play);
+    place(m_buttons[Pause], play + 40);
+    place(m_buttons[Stop], play + 70);
+    place(m_buttons[Next], play + 70 + ButtonWidth);
+    place(m_buttons[Last], play + 70 + 2 * ButtonWidth);
+    m_repeat->resize(m_repeat->sizeHint());
+    place(m_repeat, 4);
+    place(m_speaker, w - 90);
+    m_volume->resize(VolumeWidth, m_volume->sizeHint().height());
+    place(m_volume, w - 75);
 }
 
 int TransportBar::volume() const

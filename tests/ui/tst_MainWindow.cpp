@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStatusBar>
@@ -540,6 +541,104 @@ private Q_SLOTS:
         QVERIFY(undo->isEnabled() && redo->isEnabled());
     }
 
+    void selectingBringsTheObjectIntoViewAndPicksItsMember()
+    {
+        MediaCopies media;
+        TFrmMain window;
+        AlbumDocument &album = window.album();
+        album.ClearAlbum(u"New album"_s);
+        album.AddMediaFile(media.copy("color.jpg"), false, AlbumDocument::RootTarget);
+        const AlbumObject photo = album.object(0);
+        for (int i = 1; i < 300; ++i)
+            album.appendObject(photo, OutlineNode{QString::number(i + 1), {}});
+        // Two photos-with-music objects at the end, their current photos
+        // the third and the second.
+        AlbumObject music = photo;
+        music.kind = ObjectKind::AudioWithStill;
+        music.memberFiles = {photo.mainFile, photo.mainFile, photo.mainFile};
+        music.memberDurations = {u"2"_s, u"2"_s, u"2"_s};
+        music.currentMember = 2;
+        album.appendObject(music, OutlineNode{u"301"_s, {}});
+        music.currentMember = 1;
+        album.appendObject(music, OutlineNode{u"302"_s, {}});
+        album.setCurrentObject(0);
+        window.resize(1000, 760);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *transport = window.findChild<TransportBar *>();
+        auto *strip = window.findChild<ThumbnailStrip *>();
+        auto *timeline = window.findChild<TimelineView *>();
+        const auto inView = [](QAbstractScrollArea *area, const QRect &r) {
+            return area->viewport()->rect().contains(r.center());
+        };
+        QTest::mouseClick(transport->button(TransportBar::Last), Qt::LeftButton);
+        QCOMPARE(album.currentObject(), 301);
+        QVERIFY(inView(strip, strip->panelRect(301)));
+        QVERIFY(inView(timeline, timeline->rowRect(301)));
+        QCOMPARE(album.currentMemberIndex(), 1);
+        // Shown highlighted: its name bar is navy.
+        const QRect panel = strip->panelRect(301);
+        const QImage shot = strip->viewport()->grab().toImage();
+        QCOMPARE(shot.pixelColor(panel.center().x(), panel.bottom() - 8), QColor(0, 0, 128));
+        // Pre selects the other one's own photo, not the member before.
+        QTest::mouseClick(transport->button(TransportBar::Previous), Qt::LeftButton);
+        QCOMPARE(album.currentObject(), 300);
+        QCOMPARE(album.currentMemberIndex(), 2);
+        QTest::mouseClick(transport->button(TransportBar::First), Qt::LeftButton);
+        QVERIFY(inView(strip, strip->panelRect(0)));
+        QCOMPARE(timeline->horizontalScrollBar()->value(), 0);
+    }
+
+    void theTransportAndTheRulerAreLaidOutAsTheWindowsRulesSay()
+    {
+        TFrmMain window;
+        window.resize(1000, 760);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *bar = window.findChild<TransportBar *>();
+        bar->resize(601, bar->height());
+        const int play = bar->button(TransportBar::Play)->x();
+        QCOMPARE(play, (601 - bar->button(TransportBar::Play)->width()) / 2);
+        QCOMPARE(bar->button(TransportBar::Pause)->x(), play + 40);
+        QCOMPARE(bar->button(TransportBar::Stop)->x(), play + 70);
+        QVERIFY(bar->button(TransportBar::Previous)->geometry().right() < play);
+        QVERIFY(bar->button(TransportBar::Next)->x()
+            > bar->button(TransportBar::Stop)->geometry().right());
+        QCOMPARE(bar->findChild<QSlider *>()->x(), 601 - 75);
+        QLabel *speaker = nullptr;
+        for (QLabel *label : bar->findChildren<QLabel *>()) {
+            if (label->toolTip() == u"Volume"_s)
+                speaker = label;
+        }
+        QVERIFY(speaker);
+        QCOMPARE(speaker->x(), 601 - 90);
+
+        // Marks of 2, 5 and 10 px of the 25 px ruler (10, 20 and 40 %
+        // rounded), the label's top at 10 px.
+        auto *timeline = window.findChild<TimelineView *>();
+        const QImage ruler = timeline->viewport()->grab().toImage();
+        const auto dark = [&ruler](int x, int y) { return qGray(ruler.pixel(x, y)) < 128; };
+        const auto markLength = [&dark](int x) {
+            int y = 0;
+            while (dark(x, y))
+                ++y;
+            return y;
+        };
+        QCOMPARE(markLength(5), 2);
+        QCOMPARE(markLength(75), 5);
+        QCOMPARE(markLength(50), 10);
+        QCOMPARE(markLength(150), 10);
+        int top = 25;
+        for (int x = 30; x < 70; ++x) {
+            for (int y = 0; y < 25 && x % 5 != 0; ++y) {
+                if (dark(x, y))
+                    top = std::min(top, y);
+            }
+        }
+        const QFontMetrics metrics(timeline->font());
+        QCOMPARE(top, 10 + metrics.ascent() + metrics.tightBoundingRect(u"0:0:1"_s).top());
+    }
+
     void dragsReorderAndResize()
     {
         MediaCopies media;
@@ -602,6 +701,11 @@ private Q_SLOTS:
         QTest::mousePress(rows, Qt::LeftButton, {}, edge);
         const QPoint released(row.left() + 98, edge.y());
         QTest::mouseMove(rows, released);
+        // The marker: black, 3 px wide, as high as the row, at x + 1.
+        const QImage during = rows->grab().toImage();
+        for (int x = 0; x < 3; ++x)
+            QCOMPARE(during.pixel(released.x() + 1 + x, row.center().y()), qRgb(0, 0, 0));
+        QVERIFY(during.pixel(released.x() + 4, row.top() + 30) != qRgb(0, 0, 0));
         QTest::mouseRelease(rows, Qt::LeftButton, {}, released);
         QCOMPARE(album.object(0).durationSeconds, u"2"_s); // 102 px
         QCOMPARE(timeline->rowRect(0).width(), 100);

@@ -52,8 +52,10 @@ private Q_SLOTS:
         QVERIFY(window.state().playing);
         QVERIFY(!window.state().editingEnabled());
         QVERIFY(play->isChecked() && pause->isEnabled() && !pause->isChecked());
-        // The marker moves half a second (25 px at the 1-second scale) a tick.
+        // The marker waits left of the ruler, then moves half a second
+        // (25 px at the 1-second scale) a tick.
         auto *timeline = window.findChild<TimelineView *>();
+        QCOMPARE(timeline->progressX(), -10);
         QTRY_COMPARE_WITH_TIMEOUT(timeline->progressX(), 25, 2000);
         // A click on another object restarts playback there.
         auto *strip = window.findChild<ThumbnailStrip *>();
