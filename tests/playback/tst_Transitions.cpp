@@ -1,6 +1,7 @@
 // The transition frames on pictures of a few pixels: the blend's integer
 // formula applied frame after frame, the wipes' edges, and frame counts.
 
+#include "SlideTransition.h"
 #include "TransitionFrames.h"
 
 #include <QTest>
@@ -89,6 +90,57 @@ private Q_SLOTS:
         QCOMPARE(frame.pixel(0, 3), qRgb(0, 0, 0));
         // A wipe leaves the shown picture as it was.
         QCOMPARE(shown.pixel(0, 0), qRgb(0, 0, 0));
+    }
+
+    void theNewPictureSlidesInRatherThanBeingUncovered()
+    {
+        // Columns (rows) of the new picture numbered by their grey level:
+        // sliding in, the part seen at 25 % is the picture's far end.
+        QImage across(8, 4, QImage::Format_RGB32);
+        QImage down(4, 8, QImage::Format_RGB32);
+        for (int i = 0; i < 8; ++i) {
+            for (int j = 0; j < 4; ++j) {
+                across.setPixel(i, j, qRgb(i * 30, i * 30, i * 30));
+                down.setPixel(j, i, qRgb(i * 30, i * 30, i * 30));
+            }
+        }
+        QImage shown = filled({8, 4}, qRgb(0, 0, 200));
+        QImage frame = TransitionFrames::frame(TransitionFrames::HorizontalWipe, shown, across, 25);
+        QCOMPARE(frame.pixel(0, 1), across.pixel(6, 1));
+        QCOMPARE(frame.pixel(1, 1), across.pixel(7, 1));
+        QCOMPARE(frame.pixel(2, 1), qRgb(0, 0, 200));
+        shown = filled({4, 8}, qRgb(0, 0, 200));
+        frame = TransitionFrames::frame(TransitionFrames::VerticalWipe, shown, down, 25);
+        QCOMPARE(frame.pixel(2, 0), down.pixel(2, 6));
+        QCOMPARE(frame.pixel(2, 1), down.pixel(2, 7));
+        QCOMPARE(frame.pixel(2, 2), qRgb(0, 0, 200));
+    }
+
+    void everyTransitionStartsFromItsFirstFrame()
+    {
+        for (const int style : {TransitionFrames::AlphaBlend, TransitionFrames::HorizontalWipe,
+                 TransitionFrames::VerticalWipe}) {
+            SlideTransition t;
+            t.setStyle(style);
+            t.setStep(25);
+            t.setPicture(filled({8, 8}, qRgb(200, 0, 0)));
+            QVERIFY(t.start());
+            while (t.tick()) { }
+            // The second picture goes through the same frames as the first.
+            t.setPicture(filled({8, 8}, qRgb(0, 200, 0)));
+            QVERIFY(t.start());
+            QCOMPARE(t.frames(), 0);
+            QCOMPARE(t.frame().pixel(7, 7), qRgb(200, 0, 0));
+            QVERIFY(t.tick());
+            QCOMPARE(t.frame().pixel(7, 7),
+                style == TransitionFrames::AlphaBlend ? qRgb(150, 50, 0) : qRgb(200, 0, 0));
+            // 25, 50 and 75 % drawn, then the new picture whole.
+            int frames = 1;
+            while (t.tick())
+                ++frames;
+            QCOMPARE(frames, 3);
+            QCOMPARE(t.frame().pixel(7, 7), qRgb(0, 200, 0));
+        }
     }
 };
 
