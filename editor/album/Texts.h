@@ -64,6 +64,10 @@ inline constexpr char16_t NotEnoughSpace[]
     = u"Not enough disk space.\r\nRetry after ensure disk space.";
 inline constexpr char16_t NotEnoughToExport[] = u"Not enough file to export\rAdd more files";
 inline constexpr char16_t ExportCompleted[] = u"Exporting completed!";
+// A medium of an export that cannot be read, and a target that cannot be
+// made; each is followed by the path and the system's reason.
+inline constexpr char16_t FileOpenError[] = u"파일 열기 에러!";
+inline constexpr char16_t FileCreateError[] = u"파일 생성 에러!";
 inline constexpr char16_t CopyingFile[] = u" copying file.";
 inline constexpr char16_t CopyingCompleted[] = u"Copying file completed";
 inline constexpr char16_t AbortQuestion[] = u"Abort processing?.";

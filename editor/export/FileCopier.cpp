@@ -2,6 +2,7 @@
 
 #include "FastCopy.h"
 #include "Rounding.h"
+#include "Texts.h"
 
 #include <cstring>
 
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -32,20 +34,24 @@ QString FileCopier::cancelledText()
 std::optional<QString> FileCopier::copy(const QString &source, const QString &target,
     const Progress &progress, const std::atomic_bool *cancel)
 {
+    const QString cannotRead = QString::fromUtf16(Texts::FileOpenError);
+    const QString cannotMake = QString::fromUtf16(Texts::FileCreateError);
     QFile in(source);
     if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return failure(u"Cannot read"_s, source,
+        return failure(cannotRead, source,
             QFileInfo(source).isFile() ? in.errorString() : u"not a regular file"_s);
     const QFileInfo placed(target);
     if (!QDir().mkpath(placed.absolutePath()))
-        return failure(
-            u"Cannot create the folder of"_s, target, u"permission denied or no space"_s);
-    // Written beside and renamed once whole. Unlike a QSaveFile this does
-    // not flush every file to the disk on its own, which made an export
-    // several times slower than cp.
-    QFile out(placed.absolutePath() + u"/."_s + placed.fileName() + u".quillan-part"_s);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return failure(u"Cannot write"_s, target, out.errorString());
+        return failure(cannotMake, target, u"its folder cannot be made"_s);
+    // Written beside under a fresh short name, made new (a link planted
+    // there is never followed, and a name at the file system's limit still
+    // has room), then renamed over the target, which replaces a link rather
+    // than writing through it. Unlike a QSaveFile this does not flush every
+    // file to the disk on its own, which made an export several times
+    // slower than cp.
+    QTemporaryFile out(placed.absolutePath() + u"/.quillan-XXXXXX.part"_s);
+    if (!out.open())
+        return failure(cannotMake, target, out.errorString());
     const auto abandon = [&out](const QString &reason) {
         out.remove();
         return reason;
@@ -64,19 +70,19 @@ std::optional<QString> FileCopier::copy(const QString &source, const QString &ta
             int errorCode = 0;
             n = fastCopy(in.handle(), out.handle(), BlockSize, errorCode);
             if (n < 0 && done > 0)
-                return abandon(failure(
-                    u"Cannot write"_s, target, QString::fromLocal8Bit(std::strerror(errorCode))));
+                return abandon(
+                    failure(cannotMake, target, QString::fromLocal8Bit(std::strerror(errorCode))));
             inKernel = n >= 0;
         }
         if (!inKernel) {
             block.resize(BlockSize);
             n = in.read(block.data(), BlockSize);
             if (n < 0)
-                return abandon(failure(u"Cannot read"_s, source, in.errorString()));
+                return abandon(failure(cannotRead, source, in.errorString()));
             for (qint64 written = 0; written < n;) {
                 const qint64 w = out.write(block.constData() + written, n - written);
                 if (w <= 0)
-                    return abandon(failure(u"Cannot write"_s, target, out.errorString()));
+                    return abandon(failure(cannotMake, target, out.errorString()));
                 written += w;
             }
         }
@@ -89,17 +95,17 @@ std::optional<QString> FileCopier::copy(const QString &source, const QString &ta
     }
     if (total == 0 && progress)
         progress(100);
+    if (!out.flush())
+        return abandon(failure(cannotMake, target, out.errorString()));
     // A plain file with the source's time, whatever the target was before.
     out.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
     out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
         | QFileDevice::ReadOther);
-    out.close();
-    if (out.error() != QFileDevice::NoError)
-        return abandon(failure(u"Cannot write"_s, target, out.errorString()));
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(QFile::encodeName(out.fileName()).toStdString()),
         std::filesystem::path(QFile::encodeName(target).toStdString()), error);
     if (error)
-        return abandon(failure(u"Cannot write"_s, target, QString::fromLocal8Bit(error.message())));
+        return abandon(failure(cannotMake, target, QString::fromLocal8Bit(error.message())));
+    out.setAutoRemove(false);
     return std::nullopt;
 }
