@@ -7,6 +7,8 @@
 #include "EditorState.h"
 #include "ExportFileList.h"
 #include "ExportLayout.h"
+#include "ExportNames.h"
+#include "ExportPaths.h"
 #include "ExportPlan.h"
 #include "FileCommands.h"
 #include "MediaClass.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <QTemporaryDir>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -86,11 +89,12 @@ bool ExportCommands::prepare(
     return true;
 }
 
-bool ExportCommands::finish(const ExportLayout &layout, const CopyOutcome &copied) const
+bool ExportCommands::finish(const ExportLayout &layout, const CopyOutcome &copied,
+    const QHash<QString, QString> &renamed) const
 {
     const QStringList &missing = copied.missingSources;
-    const QSet<QString> leftOut(missing.begin(), missing.end());
-    if (const auto error = AlbumFiles::exportForm(m_ctx.album, layout.albumFile, leftOut)) {
+    const ExportedMedia media{QSet<QString>(missing.begin(), missing.end()), renamed};
+    if (const auto error = AlbumFiles::exportForm(m_ctx.album, layout.albumFile, media)) {
         this->error(text(Texts::UnwritableAlbum) + text(Texts::TwoLineBreaks) + layout.albumFile
             + text(Texts::TwoLineBreaks) + *error);
         return false;
@@ -114,7 +118,29 @@ bool ExportCommands::exportToDisk(const QString &albumPath)
         ExportLayout::Target::Disk, album.albumType(), chosen.absolutePath(), chosen.fileName());
     if (!prepare(layout, chosen.absolutePath(), UserPrompts::Icon::Error))
         return false;
-    return finish(layout, m_ctx.prompts.runCopies(ExportPlan::plan(list, layout.copyRoot)));
+    const QHash<QString, QString> renamed = ExportNames::assign(list);
+    return finish(
+        layout, m_ctx.prompts.runCopies(ExportPlan::plan(list, layout.copyRoot, renamed)), renamed);
+}
+
+std::optional<QHash<QString, QString>> ExportCommands::stagePhotos(
+    const QHash<QString, QString> &renamed, const QTemporaryDir &staging) const
+{
+    QHash<QString, QString> handedAs;
+    for (auto it = renamed.begin(); it != renamed.end(); ++it) {
+        if (exportFolderOf(it.key()) != ExportFolder::Photos)
+            continue;
+        const QString link = staging.filePath(it.value());
+        QFile photo(it.key());
+        if (!staging.isValid() || !photo.link(link)) {
+            error(text(Texts::FileOpenError) + text(Texts::TwoLineBreaks) + it.key()
+                + text(Texts::TwoLineBreaks)
+                + (staging.isValid() ? photo.errorString() : staging.errorString()));
+            return std::nullopt;
+        }
+        handedAs.insert(it.key(), link);
+    }
+    return handedAs;
 }
 
 void ExportCommands::mnuExport_EquipClick()
@@ -142,8 +168,13 @@ bool ExportCommands::exportToPlayer(
         = ExportLayout::of(ExportLayout::Target::Player, album.albumType(), root, fileName);
     if (!prepare(layout, root, UserPrompts::Icon::Information))
         return false;
-    const PhotoHandOver::Split split
-        = PhotoHandOver::split(ExportFileList::BuildExportFileList(album), root, deviceName);
+    const QStringList list = ExportFileList::BuildExportFileList(album);
+    const QHash<QString, QString> renamed = ExportNames::assign(list);
+    QTemporaryDir staging;
+    const auto handedAs = stagePhotos(renamed, staging);
+    if (!handedAs)
+        return false;
+    const PhotoHandOver::Split split = PhotoHandOver::split(list, root, deviceName, *handedAs);
     if (!split.photos.isEmpty()) {
         const auto handed
             = PhotoHandOver::run(split.job, m_ctx.state.programFolder, m_ctx.state.windowId);
@@ -155,8 +186,8 @@ bool ExportCommands::exportToPlayer(
     }
     CopyOutcome copied;
     if (ExportFileList::hasFiles(split.rest))
-        copied = m_ctx.prompts.runCopies(ExportPlan::plan(split.rest, layout.copyRoot));
-    const bool written = finish(layout, copied);
+        copied = m_ctx.prompts.runCopies(ExportPlan::plan(split.rest, layout.copyRoot, renamed));
+    const bool written = finish(layout, copied, renamed);
     if (album.albumType() != AlbumType::Ppl)
         return written;
     refreshMusicDatabase(m_ctx);

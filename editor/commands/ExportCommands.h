@@ -6,10 +6,14 @@
 #include "ExportLayout.h"
 
 #include <functional>
+#include <optional>
+
+#include <QHash>
 
 #include <QStringList>
 
 class DeviceSelection;
+class QTemporaryDir;
 class FileCommands;
 
 // Export of the album with all its media to a folder on the disk or onto a
@@ -55,9 +59,16 @@ private:
     // test and the layout's folders; false when the export stops there.
     bool prepare(
         const ExportLayout &layout, const QString &spaceFolder, UserPrompts::Icon spaceIcon) const;
-    // Writes the album file without what did not reach the export, and
-    // reports the files that could not be copied.
-    bool finish(const ExportLayout &layout, const CopyOutcome &copied) const;
+    // Writes the album file without what did not reach the export, under
+    // the names the export gave the media, and reports the files that could
+    // not be copied.
+    bool finish(const ExportLayout &layout, const CopyOutcome &copied,
+        const QHash<QString, QString> &renamed) const;
+    // Links in `staging` under their new names for the renamed photos, which
+    // the hand-over library names after the file it reads; nothing (and the
+    // reason shown) when one cannot be made.
+    std::optional<QHash<QString, QString>> stagePhotos(
+        const QHash<QString, QString> &renamed, const QTemporaryDir &staging) const;
 
     CommandContext m_ctx;
     FileCommands &m_files;

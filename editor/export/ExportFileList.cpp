@@ -30,7 +30,10 @@ QStringList BuildExportFileList(const AlbumDocument &album)
         const AlbumObject &o = album.object(i);
         for (qsizetype k = 0; k < o.memberThumbnails.size(); ++k) {
             const QString &t = o.memberThumbnails[k];
-            if (t != o.mainFile && (k >= o.memberFiles.size() || t != o.memberFiles[k]))
+            // An album read from its file has no thumbnail file for every
+            // member: an empty one is nothing to copy.
+            if (!t.isEmpty() && t != o.mainFile
+                && (k >= o.memberFiles.size() || t != o.memberFiles[k]))
                 list.append(t);
         }
     }

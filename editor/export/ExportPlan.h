@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -14,10 +15,13 @@ struct CopyJob
 
 // The copies an export list asks for below the copy root: photos to
 // Photos, sound to Music, videos to Movie, and everything after the marker
-// to System/Photos. A file that already is its own target is left out, and
-// so is a file whose extension no folder takes (it has nowhere to go).
+// to System/Photos, each under the name the export gave it. A file that
+// already is its own target is left out, and so is a file whose extension
+// no folder takes (it has nowhere to go), an empty path, and a file listed
+// again (it is copied once).
 namespace ExportPlan {
 
-std::vector<CopyJob> plan(const QStringList &exportList, const QString &copyRoot);
+std::vector<CopyJob> plan(const QStringList &exportList, const QString &copyRoot,
+    const QHash<QString, QString> &renamed = {});
 
 } // namespace ExportPlan

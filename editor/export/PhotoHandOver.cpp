@@ -8,7 +8,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace PhotoHandOver {
 
-Split split(const QStringList &exportList, const QString &playerRoot, const QString &playerName)
+Split split(const QStringList &exportList, const QString &playerRoot, const QString &playerName,
+    const QHash<QString, QString> &handedAs)
 {
     Split result;
     result.job = playerRoot + u"SYSTEM/PHOTOS/..|"_s + playerName + u":COPY"_s;
@@ -19,11 +20,12 @@ Split split(const QStringList &exportList, const QString &playerRoot, const QStr
             result.rest.prepend(entry);
             continue;
         }
-        // The player's file system ignores case, and so does this test.
-        if (entry.startsWith(onPlayer, Qt::CaseInsensitive))
+        // The player's file system ignores case, and so does this test. A
+        // photo listed twice is handed over once.
+        if (entry.startsWith(onPlayer, Qt::CaseInsensitive) || result.photos.contains(entry))
             continue;
         result.photos.append(entry);
-        result.job += u'|' + entry;
+        result.job += u'|' + handedAs.value(entry, entry);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -19,8 +20,11 @@ struct Split
 
 // Takes every ".jpg" out of the list; those not already in the player's
 // System folder go into the job. A photo whose path holds the job's
-// separator "|" stays in the list and is copied as it is.
-Split split(const QStringList &exportList, const QString &playerRoot, const QString &playerName);
+// separator "|" stays in the list and is copied as it is. handedAs: the
+// path to hand over in place of a photo's own (a link under the name the
+// export gave it: the library names what it writes after what it reads).
+Split split(const QStringList &exportList, const QString &playerRoot, const QString &playerName,
+    const QHash<QString, QString> &handedAs = {});
 
 enum class Result { Done, Failed, LibraryMissing };
 

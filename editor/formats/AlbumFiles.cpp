@@ -90,13 +90,13 @@ std::optional<QString> savedForm(const AlbumDocument &album, QByteArray &bytes)
 }
 
 std::optional<QString> exportForm(
-    const AlbumDocument &album, const QString &path, const QSet<QString> &leftOut)
+    const AlbumDocument &album, const QString &path, const ExportedMedia &media)
 {
     if (album.pplMode())
-        return BuildExportPlaylist(album, path, leftOut);
+        return BuildExportPlaylist(album, path, media);
     ManifestWriter writer;
     writer.BeginManifest();
-    if (const auto refused = BuildExportManifest(writer, album, leftOut))
+    if (const auto refused = BuildExportManifest(writer, album, media))
         return refused;
     return writer.FinishManifest(path);
 }

@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include "AlbumType.h"
+#include "ExportPaths.h"
 #include "ReaderHooks.h"
 
 #include <optional>
@@ -28,10 +29,11 @@ std::optional<QString> save(const AlbumDocument &album, const QString &path);
 // The saved form's bytes into `bytes`; the reason when the album cannot
 // be written.
 std::optional<QString> savedForm(const AlbumDocument &album, QByteArray &bytes);
-// The form that goes with exported media: relative paths.
-// leftOut: media the export could not copy; what uses them is left out.
+// The form that goes with exported media: relative paths, under the names
+// the export gave the media; what uses media it could not bring is left
+// out.
 std::optional<QString> exportForm(
-    const AlbumDocument &album, const QString &path, const QSet<QString> &leftOut = {});
+    const AlbumDocument &album, const QString &path, const ExportedMedia &media = {});
 
 // What opening left out: "N entries of this album could not be found and
 // were left out:" and the first few paths.

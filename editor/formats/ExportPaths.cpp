@@ -37,16 +37,21 @@ QString exportFolderName(ExportFolder folder)
     return {};
 }
 
-QString ExportPath(const QString &path)
+QString ExportedMedia::nameOf(const QString &path) const
 {
-    const QString name = UrlEncode(fileNameOf(path));
+    return renamed.value(path, fileNameOf(path));
+}
+
+QString ExportPath(const QString &path, const ExportedMedia &media)
+{
+    const QString name = UrlEncode(media.nameOf(path));
     const QString folder = exportFolderName(exportFolderOf(path));
     return folder.isEmpty() ? name : u"../"_s + folder + u'/' + name;
 }
 
-QString ExportPlaylistPath(const QString &path)
+QString ExportPlaylistPath(const QString &path, const ExportedMedia &media)
 {
     // Paths are UTF-8 throughout, so the code page conversion is the identity.
     const QString folder = exportFolderName(exportFolderOf(path));
-    return folder.isEmpty() ? QString() : u"System\\"_s + folder + u'\\' + fileNameOf(path);
+    return folder.isEmpty() ? QString() : u"System\\"_s + folder + u'\\' + media.nameOf(path);
 }

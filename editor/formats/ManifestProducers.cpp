@@ -102,12 +102,12 @@ std::optional<QString> objectEntry(
     return std::nullopt;
 }
 
-std::optional<QString> build(ManifestWriter &writer, const AlbumDocument &album, bool exporting,
-    const QSet<QString> &leftOut)
+std::optional<QString> build(
+    ManifestWriter &writer, const AlbumDocument &album, bool exporting, const ExportedMedia &media)
 {
-    const auto kept = [&leftOut](const QStringList &files) {
-        return std::none_of(
-            files.begin(), files.end(), [&](const QString &f) { return leftOut.contains(f); });
+    const auto kept = [&media](const QStringList &files) {
+        return std::none_of(files.begin(), files.end(),
+            [&](const QString &f) { return media.leftOut.contains(f); });
     };
     if (album.albumType() == AlbumType::Ppl)
         return std::nullopt;
@@ -117,7 +117,8 @@ std::optional<QString> build(ManifestWriter &writer, const AlbumDocument &album,
         if (const auto error = objectEntry(i, album.object(i), exporting, entries[size_t(i)]))
             return error;
     }
-    const auto path = [exporting](const QString &p) { return exporting ? ExportPath(p) : p; };
+    const auto path
+        = [exporting, &media](const QString &p) { return exporting ? ExportPath(p, media) : p; };
     writer.reserve(album.objectCount());
     const AlbumProperties &p = album.properties();
     writer.WriteAlbumProperties(p.creator, p.description, p.title,
@@ -147,7 +148,7 @@ std::optional<QString> BuildSaveManifest(ManifestWriter &writer, const AlbumDocu
 }
 
 std::optional<QString> BuildExportManifest(
-    ManifestWriter &writer, const AlbumDocument &album, const QSet<QString> &leftOut)
+    ManifestWriter &writer, const AlbumDocument &album, const ExportedMedia &media)
 {
-    return build(writer, album, true, leftOut);
+    return build(writer, album, true, media);
 }

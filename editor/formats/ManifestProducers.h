@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSet>
+#include "ExportPaths.h"
 
 #include <optional>
 
@@ -14,7 +14,7 @@ class ManifestWriter;
 // object cannot be produced whole: the reason comes back instead, so that a
 // good file is never replaced by a shortened one.
 std::optional<QString> BuildSaveManifest(ManifestWriter &writer, const AlbumDocument &album);
-// leftOut: media that did not reach the export; objects using them are not
-// written.
+// Exported, media take the names the export gave them, and objects using
+// media that did not reach the export are not written.
 std::optional<QString> BuildExportManifest(
-    ManifestWriter &writer, const AlbumDocument &album, const QSet<QString> &leftOut = {});
+    ManifestWriter &writer, const AlbumDocument &album, const ExportedMedia &media = {});

@@ -9,14 +9,15 @@
 
 namespace {
 
-QByteArray build(const AlbumDocument &album, bool exporting, const QSet<QString> &leftOut)
+QByteArray build(const AlbumDocument &album, bool exporting, const ExportedMedia &media)
 {
-    const auto kept = [&leftOut](const QStringList &files) {
-        return std::none_of(
-            files.begin(), files.end(), [&](const QString &f) { return leftOut.contains(f); });
+    const auto kept = [&media](const QStringList &files) {
+        return std::none_of(files.begin(), files.end(),
+            [&](const QString &f) { return media.leftOut.contains(f); });
     };
-    const auto file
-        = [exporting](const QString &p) { return exporting ? ExportPlaylistPath(p) : p; };
+    const auto file = [exporting, &media](const QString &p) {
+        return exporting ? ExportPlaylistPath(p, media) : p;
+    };
     PlaylistWriter writer;
     writer.BeginPlaylist();
     for (const BackgroundMusicEntry &music : album.properties().backgroundMusic) {
@@ -48,9 +49,9 @@ QByteArray SavedPlaylistBytes(const AlbumDocument &album)
 }
 
 std::optional<QString> BuildExportPlaylist(
-    const AlbumDocument &album, const QString &path, const QSet<QString> &leftOut)
+    const AlbumDocument &album, const QString &path, const ExportedMedia &media)
 {
-    const auto error = writeWholeFile(path, build(album, true, leftOut));
+    const auto error = writeWholeFile(path, build(album, true, media));
     // Whatever the target held before, the playlist ends as a plain file.
     if (!error)
         QFile::setPermissions(path,

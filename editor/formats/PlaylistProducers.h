@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include <QSet>
+#include "ExportPaths.h"
 
 #include <QString>
 
@@ -12,7 +12,7 @@ class AlbumDocument;
 QByteArray SavedPlaylistBytes(const AlbumDocument &album);
 // Writes a PPL album to path as exported (paths relative to the export
 // root, every track); the error text when the file could not be written.
-// leftOut: media that did not reach the export; entries using them are not
-// written.
+// Media take the names the export gave them; entries using media that did
+// not reach the export are not written.
 std::optional<QString> BuildExportPlaylist(
-    const AlbumDocument &album, const QString &path, const QSet<QString> &leftOut = {});
+    const AlbumDocument &album, const QString &path, const ExportedMedia &media = {});

@@ -171,7 +171,38 @@ private Q_SLOTS:
         QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
         const auto pipe = FileCopier::copy(QFile::decodeName(fifo), target);
         QVERIFY(pipe && pipe->endsWith(u"not a regular file"_s));
+        QVERIFY(pipe->startsWith(u"파일 열기 에러! "_s + QFile::decodeName(fifo) + u": "_s));
         QCOMPARE(readFile(target), QByteArray("the old copy"));
+        QFile::setPermissions(
+            dir.path(u"out/deep"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (!QFileInfo(dir.path(u"out/deep"_s)).isWritable()) {
+            const auto refused = FileCopier::copy(source, dir.path(u"out/deep/new.bin"_s));
+            QVERIFY(refused
+                && refused->startsWith(u"파일 생성 에러! "_s + dir.path(u"out/deep/new.bin"_s)));
+        }
+        QFile::setPermissions(dir.path(u"out/deep"_s),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    void namesAtTheLimitAndPlantedLinks()
+    {
+        MediaCopies dir;
+        const QString source = dir.copy("tagged.mp3");
+        // 255 bytes, the most a file name may have: the temporary name
+        // beside it must not grow past that.
+        const QString longest = dir.path(u"out/Music/"_s + QString(251, u'n') + u".mp3"_s);
+        QCOMPARE(FileCopier::copy(source, longest), std::nullopt);
+        QCOMPARE(readFile(longest), readFile(source));
+        // A link where the copy goes is replaced, never written through.
+        const QString victim = dir.path(u"victim.txt"_s);
+        writeFile(victim, "not the player's");
+        const QString target = dir.path(u"out/Music/song.mp3"_s);
+        QVERIFY(QFile::link(victim, target));
+        QCOMPARE(FileCopier::copy(source, target), std::nullopt);
+        QCOMPARE(readFile(victim), QByteArray("not the player's"));
+        QVERIFY(!QFileInfo(target).isSymLink());
+        QCOMPARE(readFile(target), readFile(source));
+        QCOMPARE(QDir(dir.path(u"out/Music"_s)).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     void aFullDiskLeavesNoHalfCopy()
@@ -185,7 +216,7 @@ private Q_SLOTS:
         const QString target = disk.path() + u"/Music/big.bin"_s;
         const auto error = FileCopier::copy(source, target);
         QVERIFY(error);
-        QVERIFY2(error->startsWith(u"Cannot write "_s + target + u": No space left on device"_s),
+        QVERIFY2(error->startsWith(u"파일 생성 에러! "_s + target + u": No space left on device"_s),
             qPrintable(*error));
         QCOMPARE(
             QDir(disk.path() + u"/Music"_s).entryList(QDir::Files | QDir::Hidden), QStringList());
@@ -209,9 +240,10 @@ private Q_SLOTS:
         f.album.setProperties(p);
         f.prompts.clear();
         const QString out = f.media.path(u"out"_s);
-        // The photo is listed twice: its second copy finds the first.
+        // The photo is listed twice and copied once, without a question
+        // about the copy this export just made.
         QVERIFY(exporting.exportToDisk(out + u"/trip.pvm"_s));
-        QCOMPARE(f.prompts.overwriteAsked, QStringList{out + u"/Photos/a.jpg"_s});
+        QCOMPARE(f.prompts.overwriteAsked, QStringList());
         QCOMPARE(f.prompts.texts(), QStringList());
         for (const char *file :
             {"Photos/a.jpg", "Movie/clip.avi", "Music/tagged.mp3", "PlayList/trip.pvm"})
@@ -251,6 +283,69 @@ private Q_SLOTS:
         exporting.exportToDisk(out + u"/trip.pvm"_s);
         QCOMPARE(f.prompts.overwriteAsked.size(), 1);
         QVERIFY(QFile::exists(out + u"/PlayList/trip.pvm"_s));
+    }
+
+    void differentFilesOfOneNameStayApartAndTheAlbumNamesEach()
+    {
+        CommandFixture f;
+        ExportCommands exporting(f.context, f.files);
+        f.newAlbum(0);
+        // Two cameras' first photos, a name differing only in case, and one
+        // photo used twice.
+        const QString cam1 = f.media.copy("color.jpg", u"cam1/DSC0001.JPG"_s);
+        const QString cam2 = f.media.copy("grey.jpg", u"cam2/DSC0001.JPG"_s);
+        const QString lower = f.media.copy("large-thumb.jpg", u"cam3/dsc0001.jpg"_s);
+        f.add(&EditingCommands::ImageMenuClick, {cam1, cam2, lower, cam1});
+        f.add(&EditingCommands::moviemenuClick,
+            {f.media.copy("clip.avi", u"a/Clip.avi"_s),
+                f.media.copy("silent.avi", u"b/clip.AVI"_s)});
+        const QString out = f.media.path(u"out"_s);
+        // A file from an earlier export is still asked about.
+        writeFile(out + u"/Photos/DSC0001_2.JPG"_s, "earlier");
+        f.prompts.clear();
+        f.prompts.overwriteAnswers = {CommandPrompts::Overwrite::Yes};
+        QVERIFY(exporting.exportToDisk(out + u"/cams.pvm"_s));
+        QCOMPARE(f.prompts.overwriteAsked, QStringList{out + u"/Photos/DSC0001_2.JPG"_s});
+        QCOMPARE(readFile(out + u"/Photos/DSC0001.JPG"_s), readFile(cam1));
+        QCOMPARE(readFile(out + u"/Photos/DSC0001_2.JPG"_s), readFile(cam2));
+        QCOMPARE(readFile(out + u"/Photos/dsc0001_3.jpg"_s), readFile(lower));
+        QCOMPARE(readFile(out + u"/Movie/clip_2.AVI"_s), readFile(testMedia("silent.avi")));
+        QCOMPARE(QDir(out + u"/Photos"_s).entryList(QDir::Files).size(), 3);
+        ScriptedPrompts readerPrompts;
+        AlbumDocument back(readerPrompts);
+        QVERIFY(AlbumFiles::read(back, out + u"/PlayList/cams.pvm"_s));
+        QStringList names;
+        for (int i = 0; i < back.objectCount(); ++i)
+            names.append(QFileInfo(back.object(i).mainFile).fileName());
+        QCOMPARE(names,
+            QStringList({u"DSC0001.JPG"_s, u"DSC0001_2.JPG"_s, u"dsc0001_3.jpg"_s, u"DSC0001.JPG"_s,
+                u"Clip.avi"_s, u"clip_2.AVI"_s}));
+        QVERIFY(back.missingFiles().isEmpty());
+    }
+
+    void membersReadBackFromTheFileExportWithoutFailures()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        AlbumObject withSound = record(ObjectKind::StillWithAudio, f.media.copy("color.jpg"));
+        withSound.memberFiles = {f.media.copy("stereo16.wav")};
+        f.album.appendObject(withSound, OutlineNode{u"1"_s, {}});
+        AlbumObject music = record(ObjectKind::AudioWithStill, f.media.copy("tagged.mp3"));
+        music.memberFiles = {f.media.copy("grey.jpg"), f.media.copy("large-thumb.jpg")};
+        music.memberDurations = {u"2"_s, u"3"_s};
+        f.album.appendObject(music, OutlineNode{u"2"_s, {}});
+        const QString saved = f.media.path(u"members.pvm"_s);
+        QVERIFY(!AlbumFiles::save(f.album, saved));
+        QVERIFY(AlbumFiles::read(f.album, saved));
+        QCOMPARE(f.album.objectCount(), 2);
+        f.prompts.clear();
+        ExportCommands exporting(f.context, f.files);
+        const QString out = f.media.path(u"out"_s);
+        QVERIFY(exporting.exportToDisk(out + u"/members.pvm"_s));
+        QCOMPARE(f.prompts.texts(), QStringList());
+        for (const char *file : {"Photos/color.jpg", "Music/stereo16.wav", "Music/tagged.mp3",
+                 "Photos/grey.jpg", "Photos/large-thumb.jpg"})
+            QVERIFY2(QFile::exists(out + u'/' + QString::fromLatin1(file)), file);
     }
 
     void exportToHarddiskAsksForTheAlbumFile()

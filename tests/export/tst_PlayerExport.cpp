@@ -90,6 +90,34 @@ private Q_SLOTS:
                 {u"/pc/song.mp3"_s, u"/pc/x|y.jpg"_s, QString::fromUtf16(ExportFileList::Marker)}));
     }
 
+    void photosOfOneNameReachThePlayerApart()
+    {
+        Player player;
+        Editor e;
+        e.newAlbum(2);
+        const QString cam1 = e.media.copy("color.jpg", u"cam1/DSC0001.JPG"_s);
+        const QString cam2 = e.media.copy("grey.jpg", u"cam2/DSC0001.JPG"_s);
+        const QString other = e.media.copy("large.jpg", u"cam3/dsc0001.jpg"_s);
+        e.add(&EditingCommands::ImageMenuClick, {cam1, cam2, other});
+        e.prompts.clear();
+        e.choosePlayer(u"Cams"_s);
+        e.exporting.mnuExport_EquipClick();
+        QCOMPARE(e.prompts.texts(), QStringList({text(Texts::ExportCompleted)}));
+        const QString photos = player.path(u"System/Photos/"_s);
+        QCOMPARE(QDir(photos).entryList(QDir::Files),
+            QStringList({u"DSC0001.JPG"_s, u"DSC0001_2.JPG"_s, u"dsc0001_3.jpg"_s}));
+        // Each is the photo it stands for: colour, grey, and the large one
+        // fitted to the screen.
+        QCOMPARE(imageSize(photos + u"DSC0001.JPG"_s), QSize(320, 240));
+        const QImage grey(photos + u"DSC0001_2.JPG"_s);
+        QVERIFY(grey.isGrayscale() || grey.allGray());
+        QVERIFY(!QImage(photos + u"DSC0001.JPG"_s).allGray());
+        const QByteArray album = readFile(player.path(u"System/PhotoList/Cams.ppl"_s));
+        QCOMPARE(album.count("System\\Photos\\DSC0001.JPG"), 1);
+        QCOMPARE(album.count("System\\Photos\\DSC0001_2.JPG"), 1);
+        QCOMPARE(album.count("System\\Photos\\dsc0001_3.jpg"), 1);
+    }
+
     void aPlaylistGoesOntoThePlayerWithItsMedia()
     {
         Player player;

@@ -1,6 +1,8 @@
 #include "TestMedia.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 QString testMedia(const char *name)
@@ -22,6 +24,7 @@ MediaCopies::MediaCopies()
 QString MediaCopies::copy(const char *name, const QString &as)
 {
     const QString target = m_dir.filePath(as.isEmpty() ? QString::fromUtf8(name) : as);
+    QDir().mkpath(QFileInfo(target).absolutePath());
     QFile::remove(target);
     if (!QFile::copy(testMedia(name), target))
         qFatal("cannot copy test media %s", name);
