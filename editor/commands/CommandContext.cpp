@@ -1,5 +1,6 @@
 #include "CommandContext.h"
 
+#include "AlbumDocument.h"
 #include "CommandPrompts.h"
 #include "Texts.h"
 
@@ -13,4 +14,12 @@ bool CommandContext::askYesNo(const QString &message) const
 {
     return confirm(message, UserPrompts::Buttons::YesNo, UserPrompts::Icon::Question)
         == UserPrompts::Answer::Yes;
+}
+
+bool CommandContext::refusedWhileOpening() const
+{
+    if (!album.opening())
+        return false;
+    confirm(text(Texts::OpeningAlbum));
+    return true;
 }

@@ -19,6 +19,10 @@ struct CommandContext
         UserPrompts::Icon icon = UserPrompts::Icon::None) const;
     // "Confirm" with Yes and No and the question icon; true for Yes.
     bool askYesNo(const QString &text) const;
+    // While an album is still being read, a command that takes the whole
+    // album (save, export, render, the slideshow) says so and does not run:
+    // it would see only the objects read so far. True when it refused.
+    bool refusedWhileOpening() const;
 };
 
 // A text of the table as a QString.

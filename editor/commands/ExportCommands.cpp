@@ -33,6 +33,8 @@ ExportCommands::ExportCommands(CommandContext context, FileCommands &files)
 
 bool ExportCommands::canExport() const
 {
+    if (m_ctx.refusedWhileOpening())
+        return false;
     if (m_ctx.album.objectCount() == 0) {
         error(text(Texts::NoFileToExport));
         return false;

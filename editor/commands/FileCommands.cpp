@@ -92,6 +92,8 @@ void FileCommands::adoptPath(const QString &path)
 void FileCommands::SaveAlbummenuClick()
 {
     AlbumDocument &album = m_ctx.album;
+    if (m_ctx.refusedWhileOpening())
+        return;
     if (album.objectCount() == 0) {
         m_ctx.confirm(
             text(Texts::NoFileToSave), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
@@ -115,6 +117,8 @@ void FileCommands::SaveAlbummenuClick()
 
 void FileCommands::SaveAsAlbummenuClick()
 {
+    if (m_ctx.refusedWhileOpening())
+        return;
     if (m_ctx.album.objectCount() == 0) {
         m_ctx.confirm(text(Texts::NoFileToSave));
         return;

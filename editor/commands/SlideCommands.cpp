@@ -10,7 +10,7 @@ SlideCommands::SlideCommands(CommandContext context)
 
 bool SlideCommands::mayStart()
 {
-    if (m_ctx.state.playing)
+    if (m_ctx.state.playing || m_ctx.refusedWhileOpening())
         return false;
     m_ctx.state.stopPlayback();
     if (m_ctx.album.objectCount() == 0) {

@@ -108,7 +108,7 @@ QString VideoExportCommands::askVideoName()
 
 void VideoExportCommands::mnuExport_VideoClick()
 {
-    if (!available(m_ctx))
+    if (!available(m_ctx) || m_ctx.refusedWhileOpening())
         return;
     if (!showsSomething(m_ctx.album)) {
         m_ctx.confirm(text(NothingToShow), UserPrompts::Buttons::Ok, UserPrompts::Icon::Warning);

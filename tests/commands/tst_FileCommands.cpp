@@ -2,6 +2,9 @@
 // failures that must change nothing, and the property pages.
 
 #include "CommandFixture.h"
+#include "ExportCommands.h"
+#include "SlideCommands.h"
+#include "VideoExportCommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,6 +59,40 @@ private Q_SLOTS:
         f.files.SaveAsAlbummenuClick();
         QCOMPARE(f.prompts.saveSuggestions, QStringList{u"trip.pvm"_s});
         QCOMPARE(f.album.fileName(), u"copy.pvm"_s);
+    }
+
+    void commandsThatTakeTheWholeAlbumWaitForTheOpening()
+    {
+        CommandFixture f;
+        f.newAlbum(0);
+        f.add(&EditingCommands::ImageMenuClick, {f.media.copy("color.jpg")});
+        ExportCommands exporting(f.context, f.files);
+        SlideCommands slides(f.context);
+        VideoExportCommands video(f.context);
+        // Still being read: what is there is not the whole album.
+        f.album.setOpening(true);
+        f.prompts.clear();
+        f.prompts.saveAnswers
+            = {f.media.path(u"a.pvm"_s), f.media.path(u"b.pvm"_s), f.media.path(u"c.mp4"_s)};
+        f.files.SaveAlbummenuClick();
+        f.files.SaveAsAlbummenuClick();
+        exporting.mnuExport_HDDClick();
+        QVERIFY(!exporting.exportToDisk(f.media.path(u"out/d.pvm"_s)));
+        QVERIFY(!exporting.exportToPlayer(f.media.path(u"player/"_s), u"KV-30"_s, u"e"_s));
+        QVERIFY(!slides.firstslideClick());
+        QVERIFY(!slides.CurrentMenuClick());
+        video.mnuExport_VideoClick();
+        QCOMPARE(f.prompts.texts(),
+            QStringList(8, u"Opening album. Terminate when we open the album"_s));
+        QCOMPARE(f.prompts.saveAnswers.size(), 3);
+        QVERIFY(QDir(f.media.path({})).entryList({u"*.pvm"_s}).isEmpty());
+        QVERIFY(!QFileInfo::exists(f.media.path(u"out"_s)));
+        QVERIFY(!QFileInfo::exists(f.media.path(u"player"_s)));
+        // Once read, they run.
+        f.album.setOpening(false);
+        f.prompts.clear();
+        f.files.SaveAlbummenuClick();
+        QVERIFY(QFileInfo::exists(f.media.path(u"a.pvm"_s)));
     }
 
     void checksNamesAndAsksBeforeOverwriting()
