@@ -17,6 +17,20 @@ std::optional<QString> belowRoot(const QString &text)
     return std::nullopt;
 }
 
+// The text below the layout root: after its root when rooted, or the whole
+// text when it starts with the layout's "System" folder (as an exported
+// playlist's "System\Photos\a.jpg" does).
+std::optional<QString> belowLayoutRoot(const QString &text)
+{
+    if (auto rest = belowRoot(text))
+        return rest;
+    QString relative = text;
+    relative.replace(u'\\', u'/');
+    if (relative.section(u'/', 0, 0).compare(u"System", Qt::CaseInsensitive) == 0)
+        return text;
+    return std::nullopt;
+}
+
 } // namespace
 
 PathResolver::PathResolver(const QString &baseFolder, const QString &layoutRoot)
@@ -67,7 +81,7 @@ std::optional<QString> PathResolver::existingFile(const QString &text) const
         return std::nullopt;
     if (auto found = existingAt(fullPath(text)))
         return found;
-    if (const auto rest = belowRoot(text); rest && !m_layoutRoot.isEmpty()) {
+    if (const auto rest = belowLayoutRoot(text); rest && !m_layoutRoot.isEmpty()) {
         QString relative = *rest;
         relative.replace(u'\\', u'/');
         if (auto found = existingAt(QDir::cleanPath(m_layoutRoot + u'/' + relative)))

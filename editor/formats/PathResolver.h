@@ -12,9 +12,10 @@
 // and spell names in any case), each component is matched ignoring case.
 //
 // A text rooted on a player ("/System/Photos/a.jpg", "\System\...",
-// "E:\System\..." or "E:/System/...") that does not exist as written is
-// looked for below the layout root: the player's root, or the folder that
-// holds the album's "System" folder.
+// "E:\System\..." or "E:/System/...") or relative from the layout's System
+// folder ("System\Photos\a.jpg") that does not exist as written is looked
+// for below the layout root: the player's root, or the folder that holds
+// the album's "System" folder.
 class PathResolver
 {
 public:

@@ -427,6 +427,16 @@ private Q_SLOTS:
             readFile(out + u"/System/PhotoList/show.ppl"_s).contains("System\\Photos\\big.jpg"));
         for (const char *folder : {"System/Music", "System/Movie"})
             QVERIFY(QDir(out + u'/' + QString::fromLatin1(folder)).exists());
+        // Opened again from that folder, its paths start at the folder that
+        // holds System, not beside the playlist.
+        ScriptedPrompts readerPrompts;
+        AlbumDocument back(readerPrompts);
+        back.setAlbumType(AlbumType::Ppl);
+        QVERIFY(AlbumFiles::read(back, out + u"/System/PhotoList/show.ppl"_s));
+        QCOMPARE(back.objectCount(), 1);
+        QCOMPARE(back.object(0).mainFile, out + u"/System/Photos/big.jpg"_s);
+        QVERIFY(back.missingFiles().isEmpty());
+        QCOMPARE(readerPrompts.texts(), QStringList());
     }
 };
 
