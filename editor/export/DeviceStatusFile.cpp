@@ -1,7 +1,8 @@
 #include "DeviceStatusFile.h"
 
-#include <QDir>
-#include <QSettings>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -12,13 +13,30 @@ QString environment(const char *name)
     return qEnvironmentVariable(name);
 }
 
-// A value with a comma comes back from the INI reader as a list; the
-// connector wrote one text.
-QString textOf(const QVariant &value)
+// The connector writes a few short lines; anything larger is not its file.
+constexpr qint64 MaximumSize = 64 * 1024;
+
+// "[Section]" lines and "key=value" lines, the value running to the end of
+// the line whatever it holds: a mount point may hold ";", "," or quotes,
+// which an INI reader takes for a comment, a list or quoting.
+QHash<QString, QString> entriesOf(const QByteArray &bytes)
 {
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(u", "_s);
-    return value.toString();
+    QHash<QString, QString> entries;
+    QString section;
+    for (QByteArray line : bytes.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.startsWith('[') && line.endsWith(']')) {
+            section = QString::fromUtf8(line.mid(1, line.size() - 2));
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (equals <= 0)
+            continue;
+        entries.insert(section + u'/' + QString::fromUtf8(line.left(equals)),
+            QFile::decodeName(line.mid(equals + 1)));
+    }
+    return entries;
 }
 
 } // namespace
@@ -43,13 +61,15 @@ QString DeviceStatusFile::path()
 DeviceStatusFile DeviceStatusFile::read(const QString &path)
 {
     DeviceStatusFile status;
-    if (!QFileInfo(path).isFile())
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || QFileInfo(path).size() > MaximumSize
+        || !file.open(QIODevice::ReadOnly))
         return status;
-    const QSettings file(path, QSettings::IniFormat);
-    status.processCount = file.value(u"Default/ProcessCount"_s, 0).toInt();
-    status.deviceCount = file.value(u"Default/DeviceCount"_s, 0).toInt();
+    const QHash<QString, QString> entries = entriesOf(file.read(MaximumSize));
+    status.processCount = entries.value(u"Default/ProcessCount"_s).toInt();
+    status.deviceCount = entries.value(u"Default/DeviceCount"_s).toInt();
     for (int k = 1; k <= 3; ++k)
-        status.names.append(textOf(file.value(u"DeviceName/Device"_s + QString::number(k))));
-    status.firstDrive = textOf(file.value(u"DeviceDrive/Device1"_s));
+        status.names.append(entries.value(u"DeviceName/Device"_s + QString::number(k)));
+    status.firstDrive = entries.value(u"DeviceDrive/Device1"_s);
     return status;
 }

@@ -73,7 +73,40 @@ private Q_SLOTS:
         QCOMPARE(DeviceChoice::fromStatus(none, {}).message, text(Texts::DeviceNotConnected));
         qputenv("QUILLAN_STATUS_DIR", "/run/x");
         QCOMPARE(DeviceStatusFile::path(), u"/run/x/orvocomm.dat"_s);
+        // Without it, the runtime folder; without that, the cache folder.
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+        const QByteArray home = qgetenv("HOME");
+        qunsetenv("QUILLAN_STATUS_DIR");
+        qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
+        qputenv("XDG_CACHE_HOME", "/c");
+        QCOMPARE(DeviceStatusFile::path(), u"/run/user/1000/quillan/orvocomm.dat"_s);
+        qunsetenv("XDG_RUNTIME_DIR");
+        QCOMPARE(DeviceStatusFile::path(), u"/c/quillan/orvocomm.dat"_s);
+        qunsetenv("XDG_CACHE_HOME");
+        qputenv("HOME", "/home/u");
+        QCOMPARE(DeviceStatusFile::path(), u"/home/u/.cache/quillan/orvocomm.dat"_s);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("XDG_CACHE_HOME", cache);
+        qputenv("HOME", home);
         qputenv("QUILLAN_STATUS_DIR", m_status.path().toUtf8());
+    }
+
+    void mountPointsAreReadToTheEndOfTheirLine()
+    {
+        const QString path = m_scratch.filePath(u"odd.dat"_s);
+        // What an INI reader takes for a comment, a list and quoting.
+        writeFile(path,
+            "[Default]\nDeviceCount=1\nProcessCount=100\n\n[DeviceName]\n"
+            "Device1=Tunewave; \"KV\", 30\n\n[DeviceDrive]\n"
+            "Device1=/media/u/DATA;2,A,B \"x\" =y\n");
+        const DeviceStatusFile s = DeviceStatusFile::read(path);
+        QCOMPARE(s.firstDrive, u"/media/u/DATA;2,A,B \"x\" =y"_s);
+        QCOMPARE(s.names.value(0), u"Tunewave; \"KV\", 30"_s);
+        QCOMPARE(s.processCount, 100);
+        // Something far larger than the connector writes is not its file.
+        writeFile(path, "[Default]\nProcessCount=100\n" + QByteArray(200 * 1024, '#'));
+        QCOMPARE(DeviceStatusFile::read(path).processCount, 0);
     }
 
     void statusCodesGiveTheirMessages()
