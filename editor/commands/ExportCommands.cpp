@@ -91,22 +91,27 @@ bool ExportCommands::prepare(
     return true;
 }
 
-bool ExportCommands::finish(const ExportLayout &layout, const CopyOutcome &copied,
-    const QHash<QString, QString> &renamed) const
+ExportCommands::Finished ExportCommands::finish(const ExportLayout &layout,
+    const CopyOutcome &copied, const QHash<QString, QString> &renamed) const
 {
     const QStringList &missing = copied.missingSources;
     const ExportedMedia media{QSet<QString>(missing.begin(), missing.end()), renamed};
+    Finished finished;
+    QStringList failures;
     if (const auto error = AlbumFiles::exportForm(m_ctx.album, layout.albumFile, media)) {
-        this->error(text(Texts::UnwritableAlbum) + text(Texts::TwoLineBreaks) + layout.albumFile
+        failures.append(text(Texts::UnwritableAlbum) + text(Texts::TwoLineBreaks) + layout.albumFile
             + text(Texts::TwoLineBreaks) + *error);
-        return false;
+        finished.albumWritten = false;
     }
-    if (!copied.failures.isEmpty()) {
-        error(u"These files could not be copied, and the album file leaves out what uses them:"_s
+    if (!copied.failures.isEmpty())
+        failures.append(
+            u"These files could not be copied, and the album file leaves out what uses them:"_s
             + text(Texts::TwoLineBreaks) + copied.failures.join(u"\r\n"_s));
-        return false;
-    }
-    return true;
+    // Whatever failed is told once, together.
+    if (!failures.isEmpty())
+        error(failures.join(text(Texts::TwoLineBreaks)));
+    finished.complete = failures.isEmpty();
+    return finished;
 }
 
 bool ExportCommands::exportToDisk(const QString &albumPath)
@@ -122,7 +127,8 @@ bool ExportCommands::exportToDisk(const QString &albumPath)
         return false;
     const QHash<QString, QString> renamed = ExportNames::assign(list);
     return finish(
-        layout, m_ctx.prompts.runCopies(ExportPlan::plan(list, layout.copyRoot, renamed)), renamed);
+        layout, m_ctx.prompts.runCopies(ExportPlan::plan(list, layout.copyRoot, renamed)), renamed)
+        .complete;
 }
 
 std::optional<QHash<QString, QString>> ExportCommands::stagePhotos(
@@ -189,11 +195,15 @@ bool ExportCommands::exportToPlayer(
     CopyOutcome copied;
     if (ExportFileList::hasFiles(split.rest))
         copied = m_ctx.prompts.runCopies(ExportPlan::plan(split.rest, layout.copyRoot, renamed));
-    const bool written = finish(layout, copied, renamed);
+    const Finished finished = finish(layout, copied, renamed);
     if (album.albumType() != AlbumType::Ppl)
-        return written;
-    refreshMusicDatabase(m_ctx);
-    m_ctx.confirm(
-        text(Texts::ExportCompleted), UserPrompts::Buttons::Ok, UserPrompts::Icon::Information);
-    return written;
+        return finished.complete;
+    // What arrived is made known to the player even when something failed;
+    // only a whole export is called completed.
+    if (finished.albumWritten)
+        refreshMusicDatabase(m_ctx);
+    if (finished.complete)
+        m_ctx.confirm(
+            text(Texts::ExportCompleted), UserPrompts::Buttons::Ok, UserPrompts::Icon::Information);
+    return finished.complete;
 }

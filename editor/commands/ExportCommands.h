@@ -59,10 +59,16 @@ private:
     // test and the layout's folders; false when the export stops there.
     bool prepare(
         const ExportLayout &layout, const QString &spaceFolder, UserPrompts::Icon spaceIcon) const;
+    struct Finished
+    {
+        bool albumWritten = true;
+        // The album file written and every file copied.
+        bool complete = true;
+    };
     // Writes the album file without what did not reach the export, under
-    // the names the export gave the media, and reports the files that could
-    // not be copied.
-    bool finish(const ExportLayout &layout, const CopyOutcome &copied,
+    // the names the export gave the media, and reports in one message what
+    // failed: the album file, the files that could not be copied.
+    Finished finish(const ExportLayout &layout, const CopyOutcome &copied,
         const QHash<QString, QString> &renamed) const;
     // Links in `staging` under their new names for the renamed photos, which
     // the hand-over library names after the file it reads; nothing (and the

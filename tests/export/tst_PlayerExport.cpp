@@ -210,6 +210,32 @@ private Q_SLOTS:
         QVERIFY(QDir(player.path(u"System/Photos"_s)).isEmpty());
     }
 
+    void aFailureIsToldOnceAndNeverCalledCompleted()
+    {
+        Player player;
+        Editor e;
+        e.newAlbum(2);
+        e.add(&EditingCommands::ImageMenuClick, {e.media.copy("color.jpg")});
+        e.properties.addBackgroundMusicFiles({e.media.copy("untagged.mp3")});
+        // The album file's place is taken by a folder, and the music's by
+        // a folder with a file in it.
+        QDir().mkpath(player.path(u"System/PhotoList/Trip.ppl/x"_s));
+        QDir().mkpath(player.path(u"System/Music/untagged.mp3/x"_s));
+        e.prompts.clear();
+        e.prompts.answers.append(UserPrompts::Answer::Yes);
+        e.prompts.overwriteAnswers.append(CommandPrompts::Overwrite::Yes);
+        QVERIFY(!e.exporting.exportToPlayer(player.root(), u"P"_s, u"Trip"_s));
+        const QStringList texts = e.prompts.texts();
+        QCOMPARE(texts.size(), 2);
+        QVERIFY2(texts[1].startsWith(text(Texts::UnwritableAlbum)), qPrintable(texts[1]));
+        QVERIFY2(texts[1].contains(u"These files could not be copied"_s), qPrintable(texts[1]));
+        QVERIFY(texts[1].contains(player.path(u"System/Music/untagged.mp3"_s)));
+        QVERIFY(!texts.contains(text(Texts::ExportCompleted)));
+        // Without an album file there is nothing new for the player's
+        // database.
+        QCOMPARE(e.prompts.updates, 0);
+    }
+
     void aCancelledCopyLeavesTheUncopiedOutOfThePlaylist()
     {
         Player player;
