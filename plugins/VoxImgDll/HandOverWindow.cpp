@@ -25,8 +25,14 @@ HandOverWindow::HandOverWindow(QWidget *parent, const QString &playerName, const
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
         [helpPage] { QDesktopServices::openUrl(QUrl::fromLocalFile(helpPage)); });
-    connect(buttons, &QDialogButtonBox::rejected, this, [this] { m_cancelled = true; });
+    connect(buttons, &QDialogButtonBox::rejected, this, &HandOverWindow::reject);
     resize(360, sizeHint().height());
+}
+
+void HandOverWindow::reject()
+{
+    m_cancelled = true;
+    QDialog::reject();
 }
 
 void HandOverWindow::setProgress(int done, int total)

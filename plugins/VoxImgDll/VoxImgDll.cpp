@@ -31,14 +31,17 @@ QApplication *widgetApplication()
     return qobject_cast<QApplication *>(QCoreApplication::instance());
 }
 
-void report(QWidget *parent, const QStringList &failures)
+void tell(QWidget *parent, const QString &text)
 {
-    const QString text
-        = u"These photos could not be put on the player:\n\n"_s + failures.join(u'\n');
     if (widgetApplication())
         QMessageBox::warning(parent, u"Photos"_s, text);
     else
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+void report(QWidget *parent, const QStringList &failures)
+{
+    tell(parent, u"These photos could not be put on the player:\n\n"_s + failures.join(u'\n'));
 }
 
 } // namespace
@@ -95,5 +98,10 @@ extern "C" int32_t ResizeImages(const char *jobText, const char *folder, const c
     }
     if (!failures.isEmpty())
         report(parent, failures);
+    if (cancel)
+        tell(parent,
+            u"The export was cancelled: "_s + QString::number(done) + u" of "_s
+                + QString::number(total)
+                + u" photos had reached the player, and no album file was written."_s);
     return failures.isEmpty() && !cancel && done == total ? 1 : 0;
 }

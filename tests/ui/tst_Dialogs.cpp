@@ -14,15 +14,18 @@
 #include "TFrmSelDevice.h"
 #include "TFrmSelect.h"
 #include "TfrmProgress.h"
+#include "VoxImgDll.h"
 #include "WidgetPrompts.h"
 #include "WorkProgressBar.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLibrary>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -352,6 +356,47 @@ private Q_SLOTS:
         for (QAction *item : help->actions())
             items << item->text();
         QCOMPARE(items, QStringList({u"Help(&H)"_s, u"About Quillan(&A)..."_s}));
+    }
+
+    void escapeInThePhotoHandOverCancelsIt()
+    {
+        QLibrary library(programFolder() + u"DLL/VoxImgDll.so"_s);
+        const auto resize
+            = reinterpret_cast<decltype(&::ResizeImages)>(library.resolve("ResizeImages"));
+        QVERIFY2(resize, qPrintable(library.errorString()));
+        QTemporaryDir player;
+        QStringList photos;
+        for (int i = 0; i < 40; ++i) {
+            const QString photo = player.filePath(u"pc/p%1.jpg"_s.arg(i));
+            QDir().mkpath(QFileInfo(photo).absolutePath());
+            QVERIFY(QFile::copy(testMedia("large.jpg"), photo));
+            photos.append(photo);
+        }
+        // Escape as soon as the progress window shows; the message that
+        // follows is read and closed.
+        QString told;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (!w->isVisible())
+                    continue;
+                if (auto *box = qobject_cast<QMessageBox *>(w)) {
+                    told = box->text();
+                    box->accept();
+                } else if (qobject_cast<QDialog *>(w) && w->windowTitle() == u"Photos"_s) {
+                    QTest::keyClick(w, Qt::Key_Escape);
+                }
+            }
+        });
+        watch.start(10);
+        const QByteArray job
+            = (player.path() + u"/SYSTEM/PHOTOS/..|KV-30:COPY|"_s + photos.join(u'|')).toUtf8();
+        const int result = resize(job.constData(), programFolder().toUtf8().constData(),
+            "SoftWare\\Harlowe\\Quillwright", "mk:@MSITStore:x::/y.htm", 0, 437);
+        watch.stop();
+        QCOMPARE(result, 0);
+        QVERIFY2(told.startsWith(u"The export was cancelled: "_s), qPrintable(told));
+        QVERIFY(QDir(player.filePath(u"SYSTEM/PHOTOS"_s)).entryList(QDir::Files).size() < 40);
     }
 };
 
