@@ -263,13 +263,13 @@ int runExportCommand(const QStringList &arguments)
     const CommandContext context{album, prompts, state};
     FileCommands files(context);
     ExportCommands exporting(context, files);
-    if (!to.isEmpty())
-        return exporting.exportToDisk(QDir(to).filePath(QFileInfo(in).fileName())) ? 0 : 1;
-    if (!QFileInfo(player).isDir())
+    if (to.isEmpty() && !QFileInfo(player).isDir())
         return fail(player + u": not a folder"_s);
-    const QString root = QDir(player).absolutePath() + u'/';
-    return exporting.exportToPlayer(
-               root, options.value(u"--name"_s, u"Player"_s), QFileInfo(in).fileName())
-        ? 0
-        : 1;
+    const bool done = to.isEmpty()
+        ? exporting.exportToPlayer(QDir(player).absolutePath() + u'/',
+            options.value(u"--name"_s, u"Player"_s), QFileInfo(in).fileName())
+        : exporting.exportToDisk(QDir(to).filePath(QFileInfo(in).fileName()));
+    if (prompts.unanswered())
+        return 2;
+    return done ? 0 : 1;
 }

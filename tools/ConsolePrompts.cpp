@@ -45,12 +45,21 @@ CommandPrompts::Overwrite ConsolePrompts::askOverwrite(const QString &target)
     case OverwritePolicy::Ask:
         break;
     }
+    // Nobody can answer: the export stops and says how to choose.
+    if (!isatty(fileno(stdin))) {
+        m_unanswered = true;
+        printText(stderr,
+            QString::fromUtf16(Texts::SameFileName) + u'\n' + target
+                + u"\nquillan-tool: no terminal to answer on: choose --overwrite all or "
+                  u"--overwrite none\n"_s);
+        return Overwrite::Cancel;
+    }
     printText(stderr,
         QString::fromUtf16(Texts::SameFileName) + u'\n' + target
             + u"\nOverwrite it? [y]es, yes to [a]ll, [n]o, [c]ancel: "_s);
     char line[64] = {};
     if (!std::fgets(line, sizeof line, stdin))
-        return Overwrite::Cancel; // no one to answer
+        return Overwrite::Cancel; // the terminal closed
     switch (line[0]) {
     case 'y':
     case 'Y':

@@ -33,7 +33,10 @@ public:
     // --overwrite: ask on the terminal, all, or none.
     enum class OverwritePolicy { Ask, All, None };
     void setOverwritePolicy(OverwritePolicy policy) { m_overwrite = policy; }
+    // Asked with no terminal on standard input, the answer is Cancel.
     Overwrite askOverwrite(const QString &target) override;
+    // A question came that nobody could answer.
+    bool unanswered() const { return m_unanswered; }
     // Renders with a progress line on standard error; Ctrl+C cancels (and
     // leaves no file).
     VideoRenderer::Outcome runRender(const RenderJob &job) override;
@@ -44,6 +47,7 @@ private:
     int m_albumTypeChoice;
     QStringList m_texts;
     OverwritePolicy m_overwrite = OverwritePolicy::None;
+    bool m_unanswered = false;
 };
 
 // Writes UTF-8 text to a standard stream.

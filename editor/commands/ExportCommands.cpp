@@ -107,6 +107,9 @@ ExportCommands::Finished ExportCommands::finish(const ExportLayout &layout,
         failures.append(
             u"These files could not be copied, and the album file leaves out what uses them:"_s
             + text(Texts::TwoLineBreaks) + copied.failures.join(u"\r\n"_s));
+    if (copied.cancelled)
+        failures.append(
+            u"The export was cancelled: the album file leaves out what was not copied."_s);
     // Whatever failed is told once, together.
     if (!failures.isEmpty())
         error(failures.join(text(Texts::TwoLineBreaks)));

@@ -208,6 +208,11 @@ private Q_SLOTS:
         QCOMPARE(
             runTool({u"export"_s, album, u"--to"_s, out, u"--overwrite"_s, u"all"_s}).exitCode, 0);
         QCOMPARE(QFileInfo(stale.fileName()).size(), QFileInfo(testMedia("color.jpg")).size());
+        // Asking with no terminal to answer on is an error, not a cancel
+        // that reads as success.
+        const Run asked = runTool({u"export"_s, album, u"--to"_s, out});
+        QCOMPARE(asked.exitCode, 2);
+        QVERIFY2(asked.err.contains("choose --overwrite all or --overwrite none"), asked.err);
         QCOMPARE(runTool({u"export"_s, album}).exitCode, 2);
         QCOMPARE(
             runTool({u"export"_s, album, u"--to"_s, out, u"--overwrite"_s, u"maybe"_s}).exitCode,
