@@ -15,6 +15,11 @@ class ObjectDialogState;
 
 // The device selection dialog: the players to choose from and, when
 // exporting, the album name row.
+struct DeviceAnswer
+{
+    int entry = 0;
+    QString albumName;
+};
 struct DeviceRequest
 {
     QString banner;
@@ -22,11 +27,9 @@ struct DeviceRequest
     QString albumName;
     std::vector<DeviceChoice::Entry> entries;
     int selected = 0;
-};
-struct DeviceAnswer
-{
-    int entry = 0;
-    QString albumName;
+    // Asked on OK: false refuses the answer (the reason has been shown) and
+    // the dialog stays open for another.
+    std::function<bool(const DeviceAnswer &)> accepts;
 };
 
 // The player file chooser over one folder of the player.

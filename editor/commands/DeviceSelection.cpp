@@ -4,7 +4,9 @@
 #include "ConnectorRun.h"
 #include "DeviceStatusFile.h"
 #include "EditorState.h"
+#include "ExportLog.h"
 #include "RemovableMounts.h"
+#include "Texts.h"
 
 #include <QFile>
 
@@ -46,13 +48,19 @@ std::optional<DeviceChoice> DeviceSelection::findPlayers() const
     if (old.exists() && !old.remove())
         return error(u"The device status file "_s + statusPath + u" could not be deleted: "_s
             + old.errorString());
-    std::optional<QString> failure;
+    std::optional<ConnectorRun::Failure> failure;
     {
         const EditorState::Busy busy(m_ctx.state);
         failure = ConnectorRun::run(m_ctx.state.programFolder, u"-GETCONNECT"_s);
     }
+    // A connector that never ran found no player, as the status file it
+    // did not write says; why it did not run goes to the log.
+    if (failure && failure->notStarted) {
+        qCWarning(lcExport) << failure->text;
+        return error(text(Texts::DeviceNotConnected));
+    }
     if (failure)
-        return error(*failure);
+        return error(failure->text);
     DeviceChoice choice
         = DeviceChoice::fromStatus(DeviceStatusFile::read(statusPath), removableMounts());
     if (!choice.message.isEmpty())
@@ -71,25 +79,31 @@ std::optional<DeviceSelection::Chosen> DeviceSelection::select(
     request.albumNameRow = purpose == Purpose::Export;
     request.albumName = albumName;
     request.entries = players->entries;
-    while (true) {
-        const std::optional<DeviceAnswer> answer = m_ctx.prompts.chooseDevice(request);
-        if (!answer || request.entries.empty())
-            return std::nullopt;
-        request.selected = std::clamp(answer->entry, 0, int(request.entries.size()) - 1);
-        request.albumName = answer->albumName;
-        const DeviceChoice::Entry &entry = request.entries[size_t(request.selected)];
+    // Refusals are shown over the dialog, which stays open.
+    request.accepts = [this, &request](const DeviceAnswer &answer) {
+        const auto &entries = request.entries;
+        const DeviceChoice::Entry &entry
+            = entries[size_t(std::clamp(answer.entry, 0, int(entries.size()) - 1))];
         if (entry.root().isEmpty()) {
             m_ctx.confirm(u"No drive was found for "_s + entry.name + u'.',
                 UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
-            continue;
+            return false;
         }
         if (request.albumNameRow) {
-            if (const auto refusal = DeviceChoice::albumNameRefusal(answer->albumName)) {
+            if (const auto refusal = DeviceChoice::albumNameRefusal(answer.albumName)) {
                 m_ctx.confirm(*refusal, UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
-                continue;
+                return false;
             }
         }
-        m_ctx.state.playerRoot = entry.root();
-        return Chosen{entry.root(), entry.name, answer->albumName};
-    }
+        return true;
+    };
+    const std::optional<DeviceAnswer> answer = m_ctx.prompts.chooseDevice(request);
+    if (!answer || request.entries.empty())
+        return std::nullopt;
+    const DeviceChoice::Entry &entry
+        = request.entries[size_t(std::clamp(answer->entry, 0, int(request.entries.size()) - 1))];
+    if (entry.root().isEmpty())
+        return std::nullopt;
+    m_ctx.state.playerRoot = entry.root();
+    return Chosen{entry.root(), entry.name, answer->albumName};
 }

@@ -173,6 +173,14 @@ bool ExportCommands::exportToPlayer(
     if (!canExport())
         return false;
     m_ctx.state.playerRoot = root;
+    // The hand-over's job text separates its parts with "|" and the
+    // player's name from its command with ":".
+    if (root.contains(u'|') || deviceName.contains(u'|') || deviceName.contains(u':')) {
+        error(u"The player "_s + deviceName + u" at "_s + root
+            + u" cannot be exported to: its folder or name holds \"|\" or \":\", which the "
+              u"photo hand-over cannot take."_s);
+        return false;
+    }
     const QString suffix = FileFilters::albumExtension(album.albumType());
     const QString fileName = albumName.toLower().endsWith(suffix) ? albumName : albumName + suffix;
     const ExportLayout layout

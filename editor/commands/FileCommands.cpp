@@ -175,9 +175,11 @@ void FileCommands::openWithSaveQuestion(
         if (QFileInfo::exists(chosen)) {
             openAs(AlbumFiles::typeOfPath(chosen).value_or(album.albumType()), chosen, playerRoot);
             UpdateSaveCommands();
-        } else
-            m_ctx.confirm(
-                text(Texts::FileNotExist), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+        } else {
+            // Gone from the player, it is told without an icon.
+            m_ctx.confirm(text(Texts::FileNotExist), UserPrompts::Buttons::Ok,
+                playerRoot.isEmpty() ? UserPrompts::Icon::Error : UserPrompts::Icon::None);
+        }
     }
     album.setOpening(false);
 }

@@ -50,7 +50,9 @@ QString PlayerCommands::reachFolder(const QString &root, const QString &relative
     }
     m_ctx.confirm(
         text(Texts::DeviceNotConnected), UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
-    return {};
+    // The chooser still opens, on a folder that lists nothing until the
+    // player is back.
+    return existingSpelling(root, relative);
 }
 
 std::optional<DeviceSelection::Chosen> PlayerCommands::choosePlayer(
@@ -73,8 +75,7 @@ void PlayerCommands::mnuAlbum_ImportClick()
             request.caption = u"Open album from Device"_s;
             request.folder = reachFolder(chosen->root, u"System/PhotoList"_s);
             request.masks = QStringList{u"*.ppl"_s};
-            return request.folder.isEmpty() ? QString()
-                                            : m_ctx.prompts.choosePlayerFiles(request).value(0);
+            return m_ctx.prompts.choosePlayerFiles(request).value(0);
         },
         chosen->root);
 }
@@ -100,18 +101,15 @@ void PlayerCommands::MnuDeleteAlbumClick()
     if (!chosen)
         return;
     bool deleted = false;
-    const QString folder = reachFolder(chosen->root, u"System/PhotoList"_s);
-    if (!folder.isEmpty()) {
-        PlayerFilesRequest request;
-        request.mode = PlayerFilesRequest::Mode::Delete;
-        request.caption = u"Delete album in Device"_s;
-        request.folder = folder;
-        request.masks = QStringList{u"*.ppl"_s};
-        request.deleteFiles = [&](const QStringList &files, bool images, bool audio) {
-            deleted = deleteAlbums(files, images, audio, chosen->root) || deleted;
-        };
-        m_ctx.prompts.choosePlayerFiles(request);
-    }
+    PlayerFilesRequest request;
+    request.mode = PlayerFilesRequest::Mode::Delete;
+    request.caption = u"Delete album in Device"_s;
+    request.folder = reachFolder(chosen->root, u"System/PhotoList"_s);
+    request.masks = QStringList{u"*.ppl"_s};
+    request.deleteFiles = [&](const QStringList &files, bool images, bool audio) {
+        deleted = deleteAlbums(files, images, audio, chosen->root) || deleted;
+    };
+    m_ctx.prompts.choosePlayerFiles(request);
     if (deleted)
         refreshMusicDatabase(m_ctx);
     // Opening an album from the player is what sets it; the delete command
@@ -155,6 +153,5 @@ void PlayerCommands::mnuAddBGMusic_DeviceClick()
     request.caption = u"Add Music from Device"_s;
     request.folder = reachFolder(chosen->root, u"System/Music"_s);
     request.masks = QStringList{u"*.mp3"_s, u"*.wma"_s};
-    if (!request.folder.isEmpty())
-        addPlayerMusic(m_ctx.prompts.choosePlayerFiles(request));
+    addPlayerMusic(m_ctx.prompts.choosePlayerFiles(request));
 }

@@ -8,9 +8,9 @@ using namespace Qt::Literals::StringLiterals;
 
 void refreshMusicDatabase(const CommandContext &context)
 {
-    std::optional<QString> failure;
+    std::optional<ConnectorRun::Failure> failure;
     context.prompts.runUpdate(
         [&] { failure = ConnectorRun::run(context.state.programFolder, u"-REFRESHMUSIC"_s); });
     if (failure)
-        context.confirm(*failure, UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
+        context.confirm(failure->text, UserPrompts::Buttons::Ok, UserPrompts::Icon::Error);
 }

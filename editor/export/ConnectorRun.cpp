@@ -4,6 +4,12 @@
 #include <QProcess>
 #include <QTimer>
 
+#if defined(Q_OS_UNIX)
+#include <csignal>
+
+#include <unistd.h>
+#endif
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace ConnectorRun {
@@ -13,11 +19,14 @@ QString program(const QString &programFolder)
     return programFolder + u"tethera"_s;
 }
 
-std::optional<QString> run(const QString &programFolder, const QString &switchText, int timeLimitMs)
+std::optional<Failure> run(const QString &programFolder, const QString &switchText, int timeLimitMs)
 {
     const QString path = program(programFolder);
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
+#if defined(Q_OS_UNIX)
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
@@ -37,15 +46,20 @@ std::optional<QString> run(const QString &programFolder, const QString &switchTe
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     const QString prefix = u"The device connector "_s + path;
     if (process.error() == QProcess::FailedToStart)
-        return prefix + u" could not be started: "_s + process.errorString();
+        return Failure{true, prefix + u" could not be started: "_s + process.errorString()};
     if (timedOut) {
+#if defined(Q_OS_UNIX)
+        if (process.processId() > 0)
+            ::kill(-pid_t(process.processId()), SIGKILL);
+#endif
         process.kill();
         process.waitForFinished(1000);
-        return prefix + u" did not finish within "_s + QString::number(timeLimitMs / 1000)
-            + u" seconds and was stopped."_s;
+        return Failure{false,
+            prefix + u" did not finish within "_s + QString::number(timeLimitMs / 1000)
+                + u" seconds and was stopped."_s};
     }
     if (process.exitStatus() == QProcess::CrashExit)
-        return prefix + u" stopped unexpectedly."_s;
+        return Failure{false, prefix + u" stopped unexpectedly."_s};
     return std::nullopt;
 }
 

@@ -13,9 +13,19 @@ inline constexpr int TimeLimitMs = 30000;
 
 // The connector's file in the program folder (which ends with "/").
 QString program(const QString &programFolder);
-// Runs "tethera <switch>"; the reason, naming the program, when it could not
-// start, crashed or was stopped at the time limit.
-std::optional<QString> run(
+struct Failure
+{
+    // It never ran (missing, not executable), as against crashed or
+    // stopped at the time limit.
+    bool notStarted = false;
+    // The reason, naming the program.
+    QString text;
+};
+
+// Runs "tethera <switch>" in a process group of its own; at the time limit
+// the whole group is stopped, so nothing it started lives on. What went
+// wrong, if anything.
+std::optional<Failure> run(
     const QString &programFolder, const QString &switchText, int timeLimitMs = TimeLimitMs);
 
 } // namespace ConnectorRun

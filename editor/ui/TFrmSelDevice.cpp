@@ -18,6 +18,7 @@ TFrmSelDevice::TFrmSelDevice(const DeviceRequest &request, QWidget *parent)
     , FlatPanel1(new QFrame(this))
     , LVDrive(new QTreeWidget(FlatPanel1))
     , edtAlbumName(new QLineEdit(request.albumName, FlatPanel1))
+    , m_accepts(request.accepts)
 {
     setWindowTitle(u"Select device"_s);
     MainPanel->setMargin(8);
@@ -77,6 +78,8 @@ void TFrmSelDevice::btnSaveClick()
         reject();
         return;
     }
+    if (m_accepts && !m_accepts(answer()))
+        return;
     accept();
 }
 

@@ -28,4 +28,5 @@ private:
     QFrame *FlatPanel1;
     QTreeWidget *LVDrive;
     QLineEdit *edtAlbumName;
+    std::function<bool(const DeviceAnswer &)> m_accepts;
 };

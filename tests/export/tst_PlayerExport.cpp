@@ -234,6 +234,19 @@ private Q_SLOTS:
         // Without an album file there is nothing new for the player's
         // database.
         QCOMPARE(e.prompts.updates, 0);
+
+        // A name or folder the hand-over's job text cannot carry is refused
+        // before anything is written.
+        for (const auto &[root, name] :
+            {std::pair{player.root(), u"KV|30"_s}, std::pair{player.root(), u"KV:30"_s},
+                std::pair{QString(player.root() + u"a|b/"_s), u"P"_s}}) {
+            e.prompts.clear();
+            QVERIFY(!e.exporting.exportToPlayer(root, name, u"Other"_s));
+            QCOMPARE(e.prompts.texts().size(), 1);
+            QVERIFY2(e.prompts.texts()[0].contains(u"cannot be exported to"_s),
+                qPrintable(e.prompts.texts()[0]));
+        }
+        QVERIFY(!QFile::exists(player.path(u"System/PhotoList/Other.ppl"_s)));
     }
 
     void aCancelledCopyLeavesTheUncopiedOutOfThePlaylist()
@@ -293,7 +306,19 @@ private Q_SLOTS:
         e.player.mnuAlbum_ImportClick();
         QCOMPARE(waits, 5000);
         QCOMPARE(e.prompts.texts(), QStringList({text(Texts::DeviceNotConnected)}));
-        QVERIFY(e.prompts.playerFileRequests.isEmpty());
+        // The chooser opens after the message all the same.
+        QCOMPARE(e.prompts.playerFileRequests.size(), 1);
+        QCOMPARE(e.prompts.playerFileRequests[0].folder, player.path(u"System/PhotoList"_s));
+
+        // A chosen album that has gone: "The file is not exist." without an
+        // icon.
+        QDir().mkpath(player.path(u"System/PhotoList"_s));
+        e.prompts.clear();
+        e.choosePlayer();
+        e.prompts.playerFileAnswers.append({player.path(u"System/PhotoList/gone.ppl"_s)});
+        e.player.mnuAlbum_ImportClick();
+        QCOMPARE(e.prompts.texts(), QStringList({text(Texts::FileNotExist)}));
+        QCOMPARE(e.prompts.shown[0].icon, UserPrompts::Icon::None);
     }
 
     void deletingNeverReachesOutsideThePlayer()

@@ -58,7 +58,13 @@ CommandPrompts::Overwrite ScriptedPrompts::askOverwrite(const QString &target)
 std::optional<DeviceAnswer> ScriptedPrompts::chooseDevice(const DeviceRequest &request)
 {
     deviceRequests.append(request);
-    return deviceAnswers.isEmpty() ? std::nullopt : deviceAnswers.takeFirst();
+    // As the dialog: a refused answer leaves it open for the next one.
+    while (!deviceAnswers.isEmpty()) {
+        const std::optional<DeviceAnswer> answer = deviceAnswers.takeFirst();
+        if (!answer || request.entries.empty() || !request.accepts || request.accepts(*answer))
+            return answer;
+    }
+    return std::nullopt;
 }
 
 QStringList ScriptedPrompts::choosePlayerFiles(const PlayerFilesRequest &request)

@@ -233,15 +233,26 @@ private Q_SLOTS:
 
         request.albumNameRow = true;
         request.albumName = u"Trip"_s;
+        // A refused answer keeps the dialog open with what was typed.
+        QStringList offered;
+        request.accepts = [&offered](const DeviceAnswer &answer) {
+            offered.append(answer.albumName);
+            return !answer.albumName.contains(u'?');
+        };
         TFrmSelDevice save(request);
         save.show();
         auto *name = save.findChild<QLineEdit *>();
         QVERIFY(name->isVisible());
+        name->setText(u"Holi?day"_s);
+        QTest::mouseClick(buttonNamed(save, u"OK"_s), Qt::LeftButton);
+        QVERIFY(save.isVisible());
+        QCOMPARE(name->text(), u"Holi?day"_s);
         name->setText(u"Holiday"_s);
         QTest::mouseClick(buttonNamed(save, u"OK"_s), Qt::LeftButton);
         QCOMPARE(save.result(), int(QDialog::Accepted));
         QCOMPARE(save.answer().entry, 0);
         QCOMPARE(save.answer().albumName, u"Holiday"_s);
+        QCOMPARE(offered, QStringList({u"Holi?day"_s, u"Holiday"_s}));
     }
 
     void playerChooserHonoursItsPatternsAndItsMode()
