@@ -2,6 +2,7 @@
 // sub-folders) are found by name and the album is read again with them.
 
 #include "CommandFixture.h"
+#include "MissingMedia.h"
 
 #include <QDir>
 #include <QTest>
@@ -56,6 +57,27 @@ private Q_SLOTS:
         QCOMPARE(f.prompts.texts(),
             QStringList({u"The missing file was not found below "_s + moved + u'.'}));
         QCOMPARE(f.album.objectCount(), 2);
+    }
+
+    void photosOfOneNameFindTheirOwnFolders()
+    {
+        MediaCopies dir;
+        // Sorted first, cam1 would win for both.
+        for (const char *camera : {"cam1", "cam2"})
+            dir.copy("color.jpg", u"new/"_s + QString::fromLatin1(camera) + u"/IMG_0001.JPG"_s);
+        dir.copy("color.jpg", u"new/other/deep/cam2/img_0001.jpg"_s);
+        const auto moved = MissingMedia::findBelow(
+            {u"/old/cam1/IMG_0001.JPG"_s, u"/old/cam2/IMG_0001.JPG"_s,
+                u"C:\\Pictures\\deep\\CAM2\\IMG_0001.JPG"_s, u"/old/elsewhere/IMG_0001.JPG"_s},
+            dir.path(u"new"_s));
+        QCOMPARE(moved.value(u"/old/cam1/IMG_0001.JPG"_s), dir.path(u"new/cam1/IMG_0001.JPG"_s));
+        QCOMPARE(moved.value(u"/old/cam2/IMG_0001.JPG"_s), dir.path(u"new/cam2/IMG_0001.JPG"_s));
+        // Two folders in common beat one; case and backslashes aside.
+        QCOMPARE(moved.value(u"C:\\Pictures\\deep\\CAM2\\IMG_0001.JPG"_s),
+            dir.path(u"new/other/deep/cam2/img_0001.jpg"_s));
+        // None in common: the first in name order.
+        QCOMPARE(
+            moved.value(u"/old/elsewhere/IMG_0001.JPG"_s), dir.path(u"new/cam1/IMG_0001.JPG"_s));
     }
 };
 
