@@ -40,6 +40,15 @@ private Q_SLOTS:
         QCOMPARE(albums[1], u"/albums/a10.pvm"_s);
         QCOMPARE(albums.count(u"/albums/a5.pvm"_s), 1);
         QVERIFY(!albums.contains(u"/albums/a2.pvm"_s));
+        // An album named relative to where the editor runs is kept by its
+        // full path, so it opens again from anywhere.
+        MediaCopies dir;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path({})));
+        RecentAlbums::add(u"sub/../trip.pvm"_s);
+        QDir::setCurrent(before);
+        QCOMPARE(
+            RecentAlbums::list().first(), QFileInfo(dir.path(u"trip.pvm"_s)).absoluteFilePath());
     }
 
     void savingAndOpeningPutAnAlbumFirst()

@@ -9,6 +9,7 @@
 #include "ExportFileList.h"
 #include "MediaProbe.h"
 #include "PhotoHandOver.h"
+#include "PlayerDeletion.h"
 #include "TestMedia.h"
 #include "Texts.h"
 
@@ -319,6 +320,25 @@ private Q_SLOTS:
         e.player.mnuAlbum_ImportClick();
         QCOMPARE(e.prompts.texts(), QStringList({text(Texts::FileNotExist)}));
         QCOMPARE(e.prompts.shown[0].icon, UserPrompts::Icon::None);
+    }
+
+    void aNeighbourWhoseNameBeginsLikeThePlayersIsOutsideIt()
+    {
+        QTemporaryDir media;
+        const QString root = media.filePath(u"KV30"_s);
+        writeFile(root + u"/System/Photos/in.jpg"_s, "photo");
+        writeFile(media.filePath(u"KV301/System/Photos/out.jpg"_s), "photo");
+        writeFile(media.filePath(u"KV30.jpg"_s), "photo");
+        for (const QString &playerRoot : {root, QString(root + u'/')}) {
+            QVERIFY(PlayerDeletion::inside(root + u"/System/Photos/in.jpg"_s, playerRoot));
+            QVERIFY(!PlayerDeletion::inside(
+                media.filePath(u"KV301/System/Photos/out.jpg"_s), playerRoot));
+            QVERIFY(!PlayerDeletion::inside(media.filePath(u"KV30.jpg"_s), playerRoot));
+            QVERIFY(
+                !PlayerDeletion::inside(root + u"/../KV301/System/Photos/out.jpg"_s, playerRoot));
+        }
+        QVERIFY(!PlayerDeletion::remove(media.filePath(u"KV301/System/Photos/out.jpg"_s), root));
+        QVERIFY(QFile::exists(media.filePath(u"KV301/System/Photos/out.jpg"_s)));
     }
 
     void deletingNeverReachesOutsideThePlayer()
