@@ -99,15 +99,13 @@ bool write(const QString &entry, const QString &path, const QImage &picture)
         textChunk("Thumb::URI", uriOf(path)) + textChunk("Thumb::MTime", mtimeOf(file).toLatin1())
             + textChunk("Thumb::Size", QByteArray::number(file.size()))
             + textChunk("Software", "Quillan " + quillanVersion().toLatin1()));
-    const QString dir = QFileInfo(entry).absolutePath();
-    if (!QDir().mkpath(dir))
+    // The folder is the owner's alone, and the entry is made new owner-only:
+    // a link planted as either is never written or narrowed through.
+    if (const auto refused = makeOwnFolder(QFileInfo(entry).absolutePath())) {
+        qCWarning(lcAlbum) << "thumbnail not stored:" << *refused;
         return false;
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    // The folder is the owner's alone, so the entry is never seen by others
-    // before its own permissions narrow.
-    if (writeWholeFile(entry, png))
-        return false;
-    return QFile::setPermissions(entry, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return !replaceWholeFile(entry, png, OwnerOnly);
 }
 
 // The entry's picture when its tags match the file as it is now.

@@ -106,9 +106,14 @@ void AutoSave::saveNow()
         const QMutexLocker lock(&m_mutex);
         if (generation != m_generation)
             return;
-        if (!QDir().mkpath(m_folder) || writeWholeFile(copy, bytes)
-            || writeWholeFile(infoPath(m_folder), details))
-            qCWarning(autosaveLog) << "the recovery copy cannot be written in" << m_folder;
+        // An album names the user's private files: the folder and copies
+        // are the user's alone, and made new rather than written through
+        // whatever stands in their place.
+        const auto refused = makeOwnFolder(m_folder);
+        if (refused || replaceWholeFile(copy, bytes, OwnerOnly)
+            || replaceWholeFile(infoPath(m_folder), details, OwnerOnly))
+            qCWarning(autosaveLog) << "the recovery copy cannot be written in" << m_folder
+                                   << refused.value_or(QString());
     });
 }
 

@@ -24,6 +24,25 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// The first folder from root down to folder (root excluded) that is a link,
+// or empty.
+QString linkBelow(const QString &root, const QString &folder)
+{
+    const QString base = QDir::cleanPath(root);
+    const QString relative = QDir(base).relativeFilePath(folder);
+    QString path = base;
+    for (const QString &part : relative.split(u'/', Qt::SkipEmptyParts)) {
+        path += u'/' + part;
+        if (QFileInfo(path).isSymLink())
+            return path;
+    }
+    return {};
+}
+
+} // namespace
+
 ExportCommands::ExportCommands(CommandContext context, FileCommands &files)
     : freeSpaceKB(&ExportCommands::FreeSpaceKB)
     , removableMounts([] { return RemovableMounts::list(); })
@@ -83,6 +102,13 @@ bool ExportCommands::prepare(
         return false;
     }
     for (const QString &folder : layout.folders) {
+        // A link where a folder of the layout goes would take the media
+        // anywhere: refused.
+        if (const QString link = linkBelow(layout.root, folder); !link.isEmpty()) {
+            error(u"The folder "_s + link + u" is a link to "_s + QFileInfo(link).symLinkTarget()
+                + u"; the export writes nothing through it."_s);
+            return false;
+        }
         if (!QDir().mkpath(folder)) {
             error(u"The folder "_s + folder + u" could not be created."_s);
             return false;

@@ -28,6 +28,7 @@ ExportLayout ExportLayout::of(
     Target target, AlbumType type, const QString &root, const QString &albumFileName)
 {
     ExportLayout layout;
+    layout.root = QDir::cleanPath(root);
     const auto below
         = [&root](const QString &relative) { return existingSpelling(root, relative); };
     if (target == Target::Disk && type != AlbumType::Ppl) {

@@ -13,6 +13,8 @@ struct ExportLayout
 {
     enum class Target { Disk, Player };
 
+    // The folder everything goes below.
+    QString root;
     QStringList folders;
     QString albumFile;
     QString copyRoot;

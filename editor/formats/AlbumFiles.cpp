@@ -98,7 +98,8 @@ std::optional<QString> exportForm(
     writer.BeginManifest();
     if (const auto refused = BuildExportManifest(writer, album, media))
         return refused;
-    return writer.FinishManifest(path);
+    // An export folder is anyone's: a link at the album file is replaced.
+    return replaceWholeFile(path, writer.manifestBytes(), ReadableByAll);
 }
 
 } // namespace AlbumFiles

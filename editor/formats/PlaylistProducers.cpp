@@ -51,11 +51,7 @@ QByteArray SavedPlaylistBytes(const AlbumDocument &album)
 std::optional<QString> BuildExportPlaylist(
     const AlbumDocument &album, const QString &path, const ExportedMedia &media)
 {
-    const auto error = writeWholeFile(path, build(album, true, media));
-    // Whatever the target held before, the playlist ends as a plain file.
-    if (!error)
-        QFile::setPermissions(path,
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                | QFileDevice::ReadOther);
-    return error;
+    // Made new and renamed over whatever the target held (a link there is
+    // replaced): a plain file.
+    return replaceWholeFile(path, build(album, true, media), ReadableByAll);
 }

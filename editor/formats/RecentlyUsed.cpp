@@ -91,7 +91,8 @@ bool add(const QString &xbel, const QString &file, const QString &mimeType, cons
     std::ostringstream out;
     document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
     QDir().mkpath(QFileInfo(xbel).absolutePath());
-    return !writeWholeFile(xbel, QByteArray::fromStdString(out.str()));
+    // Made new beside and renamed: a link planted as the list is replaced.
+    return !replaceWholeFile(xbel, QByteArray::fromStdString(out.str()), OwnerOnly);
 }
 
 } // namespace RecentlyUsed

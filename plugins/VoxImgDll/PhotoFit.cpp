@@ -172,7 +172,11 @@ QString written(const QString &target, const QByteArray &bytes)
 {
     // Every step is checked before the rename: a short write, a failed
     // flush or an error left on the file cancels it, and the old target
-    // (if any) stays as it was.
+    // (if any) stays as it was. A QSaveFile writes where a link points; a
+    // link on the player is anyone's, so it goes and the photo takes its
+    // place.
+    if (QFileInfo(target).isSymLink() && !QFile::remove(target))
+        return QStringLiteral("a link in its place cannot be removed");
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

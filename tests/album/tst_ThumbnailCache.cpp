@@ -70,6 +70,37 @@ private Q_SLOTS:
             QFile::Permissions());
     }
 
+    void linksPlantedInTheCacheAreNeverWrittenThrough()
+    {
+        const QString photo = m_media.copy("color.jpg", u"linked-entry.jpg"_s);
+        const QString victim = m_media.path(u"victim.txt"_s);
+        writeFile(victim, "someone else's");
+        QFile::setPermissions(victim, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        const QString entry = ThumbnailCache::entryOf(photo);
+        QDir().mkpath(QFileInfo(entry).absolutePath());
+        QVERIFY(QFile::link(victim, entry));
+        MakePhotoThumbnail(photo);
+        QCOMPARE(readFile(victim), QByteArray("someone else's"));
+        QVERIFY(QFile::permissions(victim) & QFile::ReadOther);
+        QVERIFY(!QFileInfo(entry).isSymLink());
+        QVERIFY(QImageReader(entry).canRead());
+
+        // A folder linked in place of the cache's own is left as it is and
+        // nothing is stored through it.
+        const QString elsewhere = m_media.path(u"elsewhere"_s);
+        QDir().mkpath(elsewhere);
+        QFile::setPermissions(elsewhere,
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                | QFile::ExeOther);
+        const QString normal = QFileInfo(entry).absolutePath();
+        QVERIFY(QDir(normal).removeRecursively());
+        QVERIFY(QFile::link(elsewhere, normal));
+        MakePhotoThumbnail(m_media.copy("grey.jpg", u"through-link.jpg"_s));
+        QVERIFY(QDir(elsewhere).isEmpty());
+        QVERIFY(QFile::permissions(elsewhere) & QFile::ReadOther);
+        QFile::remove(normal);
+    }
+
     // A second open takes the cached picture (painted over here so it
     // shows), until the photo changes: then it is decoded and stored anew.
     void reusedUntilThePhotoChanges()

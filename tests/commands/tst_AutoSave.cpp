@@ -79,6 +79,23 @@ private Q_SLOTS:
         QVERIFY(copy->file.endsWith(u".mum"_s));
         QCOMPARE(copy->original, u"/albums/Road trip.mum"_s);
         QCOMPARE(copy->type, AlbumType::Music);
+        // The album names the user's files: the user's alone.
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+            | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(QFile::permissions(folder()) & others, QFile::Permissions());
+        QVERIFY(QFileInfo(folder()).isWritable());
+        for (const QString &file : filesLeft())
+            QCOMPARE(QFile::permissions(folder() + u'/' + file) & others, QFile::Permissions());
+        // A link planted as the copy is replaced, never written through.
+        const QString victim = m_state.filePath(u"victim.txt"_s);
+        writeFile(victim, "not the editor's");
+        QVERIFY(QFile::remove(copy->file));
+        QVERIFY(QFile::link(victim, copy->file));
+        autosave.saveNow();
+        autosave.wait();
+        QCOMPARE(readFile(victim), QByteArray("not the editor's"));
+        QVERIFY(!QFileInfo(copy->file).isSymLink());
+        QCOMPARE(readFile(copy->file), saved);
 
         autosave.discard();
         f.album.setModified(false);

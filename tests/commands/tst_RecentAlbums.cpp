@@ -49,6 +49,17 @@ private Q_SLOTS:
         QDir::setCurrent(before);
         QCOMPARE(
             RecentAlbums::list().first(), QFileInfo(dir.path(u"trip.pvm"_s)).absoluteFilePath());
+        // The desktop's list planted as a link: replaced, never written
+        // through.
+        const QString victim = dir.path(u"victim.txt"_s);
+        const QByteArray list = "<?xml version=\"1.0\"?>\n<xbel version=\"1.0\"></xbel>\n";
+        writeFile(victim, list);
+        QFile::remove(RecentlyUsed::defaultPath());
+        QVERIFY(QFile::link(victim, RecentlyUsed::defaultPath()));
+        RecentAlbums::add(dir.path(u"again.pvm"_s));
+        QCOMPARE(readFile(victim), list);
+        QVERIFY(!QFileInfo(RecentlyUsed::defaultPath()).isSymLink());
+        QVERIFY(readFile(RecentlyUsed::defaultPath()).contains("again.pvm"));
     }
 
     void savingAndOpeningPutAnAlbumFirst()

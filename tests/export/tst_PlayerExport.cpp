@@ -322,6 +322,49 @@ private Q_SLOTS:
         QCOMPARE(e.prompts.shown[0].icon, UserPrompts::Icon::None);
     }
 
+    void linksOnThePlayerAreReplacedNeverWrittenThrough()
+    {
+        Player player;
+        QTemporaryDir pc;
+        Editor e;
+        e.newAlbum(2);
+        e.add(&EditingCommands::ImageMenuClick, {e.media.copy("large.jpg")});
+        e.properties.addBackgroundMusicFiles({e.media.copy("untagged.mp3")});
+        // Where the photo, the music and the album file go, links to files
+        // outside the player.
+        QStringList victims;
+        for (const char *place :
+            {"System/Photos/large.jpg", "System/Music/untagged.mp3", "System/PhotoList/Trip.ppl"}) {
+            const QString victim = pc.filePath(QFileInfo(QString::fromLatin1(place)).fileName());
+            writeFile(victim, "outside the player");
+            QDir().mkpath(QFileInfo(player.path(QString::fromLatin1(place))).absolutePath());
+            QVERIFY(QFile::link(victim, player.path(QString::fromLatin1(place))));
+            victims.append(victim);
+        }
+        e.prompts.clear();
+        e.prompts.answers.append(UserPrompts::Answer::Yes);
+        e.prompts.overwriteAnswers.append(CommandPrompts::Overwrite::YesToAll);
+        QVERIFY(e.exporting.exportToPlayer(player.root(), u"P"_s, u"Trip"_s));
+        for (const QString &victim : victims)
+            QCOMPARE(readFile(victim), QByteArray("outside the player"));
+        QCOMPARE(imageSize(player.path(u"System/Photos/large.jpg"_s)), QSize(320, 240));
+        QCOMPARE(readFile(player.path(u"System/Music/untagged.mp3"_s)),
+            readFile(testMedia("untagged.mp3")));
+        QVERIFY(readFile(player.path(u"System/PhotoList/Trip.ppl"_s)).contains("large.jpg"));
+        QVERIFY(!QFileInfo(player.path(u"System/PhotoList/Trip.ppl"_s)).isSymLink());
+
+        // A link in place of one of the layout's folders is refused.
+        QVERIFY(QDir(player.path(u"System/Movie"_s)).removeRecursively());
+        QVERIFY(QFile::link(pc.path(), player.path(u"System/Movie"_s)));
+        e.prompts.clear();
+        e.prompts.answers.append(UserPrompts::Answer::Yes);
+        QVERIFY(!e.exporting.exportToPlayer(player.root(), u"P"_s, u"Trip"_s));
+        QCOMPARE(e.prompts.texts().size(), 2);
+        QCOMPARE(e.prompts.texts()[1],
+            u"The folder "_s + player.path(u"System/Movie"_s) + u" is a link to "_s + pc.path()
+                + u"; the export writes nothing through it."_s);
+    }
+
     void aNeighbourWhoseNameBeginsLikeThePlayersIsOutsideIt()
     {
         QTemporaryDir media;
