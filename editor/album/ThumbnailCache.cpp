@@ -19,6 +19,9 @@ namespace ThumbnailCache {
 
 namespace {
 
+// A 128 px entry takes some tens of kilobytes.
+constexpr qint64 MaximumEntryBytes = 4 << 20;
+
 QByteArray uriOf(const QString &path)
 {
     return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded();
@@ -111,10 +114,20 @@ bool write(const QString &entry, const QString &path, const QImage &picture)
 // The entry's picture when its tags match the file as it is now.
 QImage fresh(const QString &entry, const QString &path)
 {
+    // Only a regular file of a thumbnail's size: a FIFO would block the
+    // open, a device would never end.
+    const QFileInfo info(entry);
+    if (!info.exists())
+        return {};
+    if (!info.isFile() || info.size() > MaximumEntryBytes) {
+        qCWarning(lcAlbum) << "thumbnail cache: ignoring" << entry
+                           << "(not a regular file of a thumbnail's size)";
+        return {};
+    }
     QFile file(entry);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray png = file.readAll();
+    const QByteArray png = file.read(MaximumEntryBytes);
     const auto texts = textsOf(png);
     if (texts.value("Thumb::URI") != uriOf(path)
         || texts.value("Thumb::MTime") != mtimeOf(QFileInfo(path)).toLatin1())

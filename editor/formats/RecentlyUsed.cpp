@@ -1,5 +1,7 @@
 #include "RecentlyUsed.h"
 
+#include "FormatsLog.h"
+
 #include "WholeFile.h"
 #include "XdgFolder.h"
 
@@ -40,14 +42,28 @@ QString defaultPath()
     return xdgFolder("XDG_DATA_HOME", "/.local/share") + u"/recently-used.xbel"_s;
 }
 
+namespace {
+
+constexpr qint64 MaximumListBytes = 16 << 20;
+
+} // namespace
+
 bool add(const QString &xbel, const QString &file, const QString &mimeType, const QDateTime &now)
 {
     pugi::xml_document document;
     QFile existing(xbel);
-    if (existing.exists()) {
+    const QFileInfo info(xbel);
+    if (info.exists() || info.isSymLink()) {
+        // Only a regular file of a list's size: a FIFO would block the
+        // open, a device would never end. Such a list is left alone.
+        if (!info.isFile() || info.size() > MaximumListBytes) {
+            qCWarning(lcFormats) << "recently used: ignoring" << xbel
+                                 << "(not a regular file of a list's size)";
+            return false;
+        }
         if (!existing.open(QIODevice::ReadOnly))
             return false;
-        const QByteArray bytes = existing.readAll();
+        const QByteArray bytes = existing.read(MaximumListBytes);
         if (!document.load_buffer(bytes.constData(), size_t(bytes.size()))
             || !document.child("xbel"))
             return false;

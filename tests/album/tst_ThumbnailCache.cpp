@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 #include <utime.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -68,6 +70,26 @@ private Q_SLOTS:
         QCOMPARE(reader.size(), QSize(128, 96));
         QCOMPARE(QFile::permissions(entry) & (QFile::ReadGroup | QFile::ReadOther),
             QFile::Permissions());
+    }
+
+    void specialFilesAsEntriesAreIgnoredNotWaitedFor()
+    {
+        const QString photo = m_media.copy("color.jpg", u"special-entry.jpg"_s);
+        const QString entry = ThumbnailCache::entryOf(photo);
+        QDir().mkpath(QFileInfo(entry).absolutePath());
+        // A FIFO no one writes to: opening it would wait for ever.
+        QCOMPARE(::mkfifo(QFile::encodeName(entry).constData(), 0600), 0);
+        QVERIFY(ThumbnailCache::lookup(photo).isNull());
+        QVERIFY(QFile::remove(entry));
+        // A device without end.
+        QVERIFY(QFile::link(u"/dev/zero"_s, entry));
+        QVERIFY(ThumbnailCache::lookup(photo).isNull());
+        const QString fail = ThumbnailCache::failureEntryOf(photo);
+        QDir().mkpath(QFileInfo(fail).absolutePath());
+        QVERIFY(QFile::link(u"/dev/zero"_s, fail));
+        QVERIFY(!ThumbnailCache::knownToFail(photo));
+        QFile::remove(entry);
+        QFile::remove(fail);
     }
 
     void linksPlantedInTheCacheAreNeverWrittenThrough()

@@ -7,7 +7,9 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <QUrl>
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -60,6 +62,18 @@ private Q_SLOTS:
         QCOMPARE(readFile(victim), list);
         QVERIFY(!QFileInfo(RecentlyUsed::defaultPath()).isSymLink());
         QVERIFY(readFile(RecentlyUsed::defaultPath()).contains("again.pvm"));
+        // A FIFO or an endless device as the list: left alone, not waited
+        // for, and the editor's own list still takes the album.
+        QFile::remove(RecentlyUsed::defaultPath());
+        QCOMPARE(::mkfifo(QFile::encodeName(RecentlyUsed::defaultPath()).constData(), 0600), 0);
+        RecentAlbums::add(dir.path(u"piped.pvm"_s));
+        QVERIFY(!QFileInfo(RecentlyUsed::defaultPath()).isFile());
+        QCOMPARE(RecentAlbums::list().first(), dir.path(u"piped.pvm"_s));
+        QFile::remove(RecentlyUsed::defaultPath());
+        QVERIFY(QFile::link(u"/dev/zero"_s, RecentlyUsed::defaultPath()));
+        RecentAlbums::add(dir.path(u"zero.pvm"_s));
+        QCOMPARE(QFileInfo(RecentlyUsed::defaultPath()).symLinkTarget(), u"/dev/zero"_s);
+        QFile::remove(RecentlyUsed::defaultPath());
     }
 
     void savingAndOpeningPutAnAlbumFirst()
