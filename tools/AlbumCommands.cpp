@@ -34,9 +34,7 @@ QString notAnAlbum(const QString &path)
 {
     if (!AlbumFiles::typeOfPath(path))
         return u"not an album file (.pvm, .mum or .ppl): "_s + path;
-    if (!QFileInfo(path).isFile())
-        return u"no such file: "_s + path;
-    return {};
+    return notARegularFile(path);
 }
 
 // Reads the album with the reader its extension selects; what it could not

@@ -14,4 +14,3 @@ int runResaveCommand(const QStringList &arguments, bool exportForm);
 // disk layout, or onto the player mounted at ROOT (photos fitted by the
 // hand-over library, a playlist's player asked to refresh its music).
 int runExportCommand(const QStringList &arguments);
-int runExportCommand(const QStringList &arguments);

@@ -1,5 +1,7 @@
 #include "ConsolePrompts.h"
 
+#include <QFileInfo>
+
 #include "Texts.h"
 
 #include <atomic>
@@ -113,4 +115,12 @@ VideoRenderer::Outcome ConsolePrompts::runRender(const RenderJob &job)
     if (outcome.result == VideoRenderer::Result::Cancelled && m_echo)
         printText(stderr, QStringLiteral("\nInterrupted: no video was written.\n"));
     return outcome;
+}
+
+QString notARegularFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isFile())
+        return {};
+    return (info.exists() ? u"not a regular file: "_s : u"no such file: "_s) + path;
 }

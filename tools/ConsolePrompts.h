@@ -52,3 +52,6 @@ private:
 
 // Writes UTF-8 text to a standard stream.
 void printText(FILE *stream, const QString &text);
+// Why a path is no file to read ("no such file: P", "not a regular file:
+// P" for a FIFO, a device or a folder); empty when it is one.
+QString notARegularFile(const QString &path);

@@ -26,8 +26,8 @@ int runProbeCommand(const QStringList &arguments)
     int exitCode = 0;
     QJsonArray results;
     for (const QString &file : std::as_const(files)) {
-        if (!QFileInfo(file).isFile()) {
-            printText(stderr, u"quillan-tool: no such file: "_s + file + u'\n');
+        if (const QString why = notARegularFile(file); !why.isEmpty()) {
+            printText(stderr, u"quillan-tool: "_s + why + u'\n');
             exitCode = 1;
             continue;
         }

@@ -80,8 +80,8 @@ int runRenderCommand(const QStringList &arguments)
     const auto type = AlbumFiles::typeOfPath(in);
     if (!type)
         return fail(u"not an album file (.pvm, .mum or .ppl): "_s + in, 1);
-    if (!QFileInfo(in).isFile())
-        return fail(u"no such file: "_s + in, 1);
+    if (const QString why = notARegularFile(in); !why.isEmpty())
+        return fail(why, 1);
     ConsolePrompts prompts(true);
     AlbumDocument album(prompts);
     album.setAlbumType(*type);

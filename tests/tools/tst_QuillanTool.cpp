@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -180,6 +182,27 @@ private Q_SLOTS:
             testMedia("clip.mpg")
                 + u": Movie, 00:00:02, 320X240, 24 bits, 44100 Hz,16 Bits, 1 Ch\n"_s
                 + testMedia("tagged.mp3") + u": Audio, 00:00:03, 44100 Hz,16 Bits, 2 Ch\n"_s);
+    }
+
+    void specialFilesAreNamedForWhatTheyAre()
+    {
+        MediaCopies dir;
+        const QString fifo = dir.path(u"pipe.mp3"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString album = dir.path(u"pipe.pvm"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(album).constData(), 0600), 0);
+        const Run probe = runTool({u"probe"_s, fifo});
+        QCOMPARE(probe.exitCode, 1);
+        QCOMPARE(probe.err, (u"quillan-tool: not a regular file: "_s + fifo + u'\n').toUtf8());
+        for (const char *command : {"dump", "render"}) {
+            QStringList arguments{QString::fromLatin1(command), album};
+            if (qstrcmp(command, "render") == 0)
+                arguments << u"-o"_s << dir.path(u"out.mp4"_s);
+            const Run run = runTool(arguments);
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.contains((u"not a regular file: "_s + album).toUtf8()), run.err);
+        }
+        QVERIFY(runTool({u"probe"_s, dir.path(u"gone.mp3"_s)}).err.contains("no such file: "));
     }
 
     void exportsToAFolder()
