@@ -96,6 +96,33 @@ QString ownText(const pugi::xml_node &node)
     return out.trimmed();
 }
 
+namespace {
+
+// No path or value of an album comes near this; a file that holds such a
+// text is not one, and would take gigabytes to read.
+constexpr qsizetype MaximumText = 64 * 1024;
+
+// Where a text between tags longer than the limit starts, or -1.
+qsizetype longTextAt(const QByteArray &bytes)
+{
+    qsizetype start = 0;
+    bool inTag = false;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        const char c = i < bytes.size() ? bytes[i] : '<';
+        if (c == '<' && !inTag) {
+            if (i - start > MaximumText)
+                return start;
+            inTag = true;
+        } else if (c == '>' && inTag) {
+            inTag = false;
+            start = i + 1;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
 std::optional<QString> load(const QString &path, pugi::xml_document &document)
 {
     QFile file(path);
@@ -103,7 +130,12 @@ std::optional<QString> load(const QString &path, pugi::xml_document &document)
         return QStringLiteral("not a regular file");
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
-    const QByteArray utf8 = albumTextAsUtf8(file.readAll());
+    const QByteArray bytes = file.readAll();
+    if (const qsizetype at = longTextAt(bytes); at >= 0)
+        return QStringLiteral("a text of more than %1 KB at byte %2")
+            .arg(MaximumText / 1024)
+            .arg(at);
+    const QByteArray utf8 = albumTextAsUtf8(bytes);
     const pugi::xml_parse_result parsed = document.load_buffer(
         utf8.constData(), size_t(utf8.size()), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed)

@@ -539,6 +539,24 @@ private Q_SLOTS:
         QCOMPARE(fanned->album.objectCount(), 1);
         const qsizetype members = fanned->album.object(0).memberFiles.size();
         QVERIFY2(members > 0 && members < 64 * 100, qPrintable(QString::number(members)));
+
+        // A path of 100 KB is refused with the reader's message, whatever
+        // the format; one of 4 KB (the most a path can be here) is read.
+        for (const char *name : {"long.ppl", "long.pvm"}) {
+            const QString file = dir.path(QString::fromLatin1(name));
+            writeFile(file,
+                "<PRESENTATION><FOREGROUND><STILL>/" + QByteArray(100 * 1024, 'a')
+                    + ".jpg</STILL></FOREGROUND></PRESENTATION>");
+            const auto refused = open(file);
+            QVERIFY(!refused->read);
+            QVERIFY2(
+                refused->prompts.texts().value(0).contains(u"a text of more than 64 KB at byte"_s),
+                qPrintable(refused->prompts.texts().value(0)));
+        }
+        writeFile(dir.path(u"path.ppl"_s),
+            "<PRESENTATION><FOREGROUND><STILL>/" + QByteArray(4000, 'a')
+                + ".jpg</STILL></FOREGROUND></PRESENTATION>");
+        QVERIFY(open(dir.path(u"path.ppl"_s))->read);
     }
 
     void roundTripsPlaylists()
