@@ -64,7 +64,10 @@ bool add(const QString &xbel, const QString &file, const QString &mimeType, cons
         if (!existing.open(QIODevice::ReadOnly))
             return false;
         const QByteArray bytes = existing.read(MaximumListBytes);
-        if (!document.load_buffer(bytes.constData(), size_t(bytes.size()))
+        // Everything the list holds is kept as it is: other programs'
+        // comments, instructions, spacing and line ends included.
+        if (!document.load_buffer(bytes.constData(), size_t(bytes.size()),
+                (pugi::parse_full | pugi::parse_ws_pcdata) & ~pugi::parse_eol)
             || !document.child("xbel"))
             return false;
     } else {
@@ -105,7 +108,7 @@ bool add(const QString &xbel, const QString &file, const QString &mimeType, cons
         QByteArray::number(std::max(0, application.attribute("count").as_int()) + 1));
 
     std::ostringstream out;
-    document.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+    document.save(out, "", pugi::format_raw, pugi::encoding_utf8);
     QDir().mkpath(QFileInfo(xbel).absolutePath());
     // Made new beside and renamed: a link planted as the list is replaced.
     return !replaceWholeFile(xbel, QByteArray::fromStdString(out.str()), OwnerOnly);
