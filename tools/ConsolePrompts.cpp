@@ -91,7 +91,13 @@ void interrupt(int)
 VideoRenderer::Outcome ConsolePrompts::runRender(const RenderJob &job)
 {
     interrupted = false;
+    // Ctrl+C, a logout (SIGHUP) and kill (SIGTERM) end the render alike,
+    // leaving no file.
     const auto previous = std::signal(SIGINT, interrupt);
+    const auto previousTerm = std::signal(SIGTERM, interrupt);
+#if defined(SIGHUP)
+    const auto previousHangUp = std::signal(SIGHUP, interrupt);
+#endif
     const bool terminal = isatty(fileno(stderr));
     QElapsedTimer clock;
     clock.start();
@@ -112,6 +118,10 @@ VideoRenderer::Outcome ConsolePrompts::runRender(const RenderJob &job)
     const VideoRenderer::Outcome outcome
         = VideoRenderer::render(job.schedule, job.format, job.path, progress, interrupted);
     std::signal(SIGINT, previous);
+    std::signal(SIGTERM, previousTerm);
+#if defined(SIGHUP)
+    std::signal(SIGHUP, previousHangUp);
+#endif
     if (outcome.result == VideoRenderer::Result::Cancelled && m_echo)
         printText(stderr, QStringLiteral("\nInterrupted: no video was written.\n"));
     return outcome;

@@ -9,10 +9,16 @@
 #include <cstring>
 #include <vector>
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+
+#if defined(Q_OS_UNIX)
+#include <csignal>
+#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -69,6 +75,36 @@ QString encode(const SlideshowSchedule &schedule, const VideoFormat &format, Vid
     return encoder.finish();
 }
 
+// The hidden file a render writes before it is whole names the output
+// (by a short hash of its name) and the process writing it, so a later
+// render of the same output can tell one abandoned by a process that has
+// gone (killed, the machine turned off) from one still being written.
+QString hiddenPrefix(const QFileInfo &target)
+{
+    const QByteArray name = QFile::encodeName(target.fileName());
+    return u".quillan-render-"_s
+        + QString::fromLatin1(
+            QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex().left(8))
+        + u'-';
+}
+
+void removeAbandoned(const QString &folder, const QString &prefix)
+{
+    const QStringList earlier
+        = QDir(folder).entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : earlier) {
+        bool isNumber = false;
+        const qint64 pid = name.mid(prefix.size()).section(u'-', 0, 0).toLongLong(&isNumber);
+        if (!isNumber || pid <= 0)
+            continue;
+#if defined(Q_OS_UNIX)
+        if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
+            continue;
+        QFile::remove(folder + u'/' + name);
+#endif
+    }
+}
+
 } // namespace
 
 VideoRenderer::Outcome VideoRenderer::render(const SlideshowSchedule &schedule,
@@ -79,7 +115,10 @@ VideoRenderer::Outcome VideoRenderer::render(const SlideshowSchedule &schedule,
     if (container.isEmpty())
         return {Result::Failed, u"%1: a video file ends in .mp4, .mkv or .webm"_s.arg(path)};
     const QFileInfo target(path);
-    QTemporaryFile beside(target.absolutePath() + u"/.quillan-render-XXXXXX."_s + target.suffix());
+    const QString prefix = hiddenPrefix(target);
+    removeAbandoned(target.absolutePath(), prefix);
+    QTemporaryFile beside(target.absolutePath() + u'/' + prefix
+        + QString::number(QCoreApplication::applicationPid()) + u"-XXXXXX."_s + target.suffix());
     beside.setAutoRemove(false);
     if (!beside.open())
         return {Result::Failed, u"%1: %2"_s.arg(target.absolutePath(), beside.errorString())};

@@ -336,6 +336,52 @@ private Q_SLOTS:
             QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({u"kept.mp4"_s}));
     }
 
+    // A hidden file left by a render of the same output whose process has
+    // gone (killed) is removed by the next render; one still being written
+    // by a live process, or belonging to another output, stays.
+    void abandonedHiddenFilesOfTheSameOutputAreRemoved()
+    {
+        CommandFixture f;
+        makeAlbum(f, {photo(u"a.jpg"_s, Qt::red)}, u"ALPHABLEND"_s, 1);
+        const auto schedule = SlideshowSchedule::of(f.album, &VideoRenderer::lengthOf);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(u"film.mp4"_s);
+        // A first render leaves its hidden name's pattern behind on cancel:
+        // read it from the files the render makes.
+        std::atomic_bool cancel = false;
+        QString pattern;
+        VideoRenderer::render(
+            schedule, {Small, 25, 23}, out,
+            [&](qint64, qint64) {
+                const QStringList hidden = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+                if (!hidden.isEmpty())
+                    pattern = hidden.first();
+                cancel = true;
+            },
+            cancel);
+        QVERIFY2(pattern.startsWith(u".quillan-render-"_s), qPrintable(pattern));
+        const QString prefix = pattern.section(u'-', 0, 2) + u'-';
+        QProcess gone;
+        gone.start(u"true"_s, {});
+        QVERIFY(gone.waitForStarted());
+        const QString dead = QString::number(gone.processId());
+        QVERIFY(gone.waitForFinished());
+        const QString abandoned = prefix + dead + u"-abc.mp4"_s;
+        const QString live
+            = prefix + QString::number(QCoreApplication::applicationPid()) + u"-def.mp4"_s;
+        const QString other = u".quillan-render-00000000-"_s + dead + u"-ghi.mp4"_s;
+        for (const QString &name : {abandoned, live, other})
+            writeFile(dir.filePath(name), "part");
+        cancel = false;
+        QCOMPARE(VideoRenderer::render(schedule, {Small, 25, 23}, out, {}, cancel).result,
+            VideoRenderer::Result::Done);
+        QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        left.sort();
+        QStringList expected{other, live, u"film.mp4"_s};
+        expected.sort();
+        QCOMPARE(left, expected);
+    }
+
     // The slideshow's timing: background music pauses under a still with
     // its own sound and goes on from where it stopped (not from its start);
     // a missing sound is skipped and told, not waited for.

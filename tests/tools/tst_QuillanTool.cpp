@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <csignal>
+
 #include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -203,6 +205,39 @@ private Q_SLOTS:
             QVERIFY2(run.err.contains((u"not a regular file: "_s + album).toUtf8()), run.err);
         }
         QVERIFY(runTool({u"probe"_s, dir.path(u"gone.mp3"_s)}).err.contains("no such file: "));
+    }
+
+    void aRenderEndedBySignalsLeavesNoFile()
+    {
+        MediaCopies dir;
+        const QString album = dir.path(u"long.pvm"_s);
+        QStringList photos;
+        for (int i = 0; i < 12; ++i)
+            photos.append(dir.copy("color.jpg", u"p%1.jpg"_s.arg(i)));
+        QCOMPARE(runTool(QStringList{u"new"_s, u"--type"_s, u"image"_s, u"-o"_s, album} + photos)
+                     .exitCode,
+            0);
+        for (const auto signal : {SIGTERM, SIGHUP}) {
+            QProcess render;
+            render.setProcessChannelMode(QProcess::MergedChannels);
+            render.start(programFolder() + u"quillan-tool"_s,
+                {u"render"_s, album, u"-o"_s, dir.path(u"film.mp4"_s)});
+            QVERIFY(render.waitForStarted());
+            // Once it writes frames, the signal.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                QDir(dir.path({}))
+                        .entryList({u".quillan-render-*"_s}, QDir::Files | QDir::Hidden)
+                        .size()
+                    == 1,
+                20000);
+            ::kill(pid_t(render.processId()), signal);
+            QVERIFY(render.waitForFinished(20000));
+            QVERIFY(render.exitCode() != 0);
+            QVERIFY(QDir(dir.path({}))
+                        .entryList({u".quillan-render-*"_s}, QDir::Files | QDir::Hidden)
+                        .isEmpty());
+            QVERIFY(!QFile::exists(dir.path(u"film.mp4"_s)));
+        }
     }
 
     void exportsToAFolder()
