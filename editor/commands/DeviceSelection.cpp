@@ -9,6 +9,7 @@
 #include "Texts.h"
 
 #include <QFile>
+#include <QStorageInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -105,5 +106,5 @@ std::optional<DeviceSelection::Chosen> DeviceSelection::select(
     if (entry.root().isEmpty())
         return std::nullopt;
     m_ctx.state.playerRoot = entry.root();
-    return Chosen{entry.root(), entry.name, answer->albumName};
+    return Chosen{entry.root(), entry.name, answer->albumName, QStorageInfo(entry.root()).device()};
 }

@@ -21,6 +21,9 @@ public:
         QString root;
         QString deviceName;
         QString albumName;
+        // The file system the root was on when chosen, so that a player
+        // unplugged since is noticed before anything is written.
+        QByteArray device;
     };
 
     explicit DeviceSelection(CommandContext context);

@@ -189,15 +189,20 @@ void ExportCommands::mnuExport_EquipClick()
     const auto chosen = devices.select(
         DeviceSelection::Purpose::Export, QFileInfo(m_ctx.album.fileName()).fileName());
     if (chosen)
-        exportToPlayer(chosen->root, chosen->deviceName, chosen->albumName);
+        exportToPlayer(chosen->root, chosen->deviceName, chosen->albumName, chosen->device);
 }
 
-bool ExportCommands::exportToPlayer(
-    const QString &root, const QString &deviceName, const QString &albumName)
+bool ExportCommands::exportToPlayer(const QString &root, const QString &deviceName,
+    const QString &albumName, const QByteArray &device)
 {
     const AlbumDocument &album = m_ctx.album;
     if (!canExport())
         return false;
+    if (!device.isEmpty() && QStorageInfo(root).device() != device) {
+        error(u"The player "_s + deviceName + u" is no longer at "_s + root
+            + u": it was unplugged or its file system changed. Nothing was written."_s);
+        return false;
+    }
     m_ctx.state.playerRoot = root;
     // The hand-over's job text separates its parts with "|" and the
     // player's name from its command with ":".

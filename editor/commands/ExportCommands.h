@@ -48,7 +48,11 @@ public:
     // the hand-over library, the other media copied below System, the album
     // file in System/PhotoList (a PPL album then has the player rebuild its
     // music database). True when everything reached the player.
-    bool exportToPlayer(const QString &root, const QString &deviceName, const QString &albumName);
+    // With `device`, the root must still be on that file system (the player
+    // may have been unplugged since it was chosen, leaving its empty mount
+    // point on the system's disk).
+    bool exportToPlayer(const QString &root, const QString &deviceName, const QString &albumName,
+        const QByteArray &device = {});
 
     // Replaceable so that tests choose among their own USB mounts.
     std::function<QStringList()> removableMounts;

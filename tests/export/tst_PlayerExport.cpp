@@ -10,12 +10,15 @@
 #include "MediaProbe.h"
 #include "PhotoHandOver.h"
 #include "PlayerDeletion.h"
+#include "SmallDisk.h"
 #include "TestMedia.h"
 #include "Texts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QProcess>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -363,6 +366,26 @@ private Q_SLOTS:
         QCOMPARE(e.prompts.texts()[1],
             u"The folder "_s + player.path(u"System/Movie"_s) + u" is a link to "_s + pc.path()
                 + u"; the export writes nothing through it."_s);
+    }
+
+    void aPlayerUnpluggedAfterItWasChosenGetsNothing()
+    {
+        SmallDisk stick(4096);
+        if (!stick.mounted())
+            QSKIP("no tmpfs can be mounted here");
+        Editor e;
+        e.newAlbum(2);
+        e.add(&EditingCommands::ImageMenuClick, {e.media.copy("color.jpg")});
+        const QString root = stick.path() + u'/';
+        const QByteArray device = QStorageInfo(root).device();
+        // Unplugged: the mount point is an empty folder on the system disk.
+        QCOMPARE(QProcess::execute(u"umount"_s, {stick.path()}), 0);
+        e.prompts.clear();
+        QVERIFY(!e.exporting.exportToPlayer(root, u"KV-30"_s, u"Trip"_s, device));
+        QCOMPARE(e.prompts.texts(),
+            QStringList({u"The player KV-30 is no longer at "_s + root
+                + u": it was unplugged or its file system changed. Nothing was written."_s}));
+        QVERIFY(QDir(stick.path()).isEmpty());
     }
 
     void aNeighbourWhoseNameBeginsLikeThePlayersIsOutsideIt()
