@@ -32,6 +32,8 @@ public:
         QString file;
         QString original;
         AlbumType type = AlbumType::Image;
+        // What it says of itself (may be missing).
+        QString info;
     };
 
     AutoSave(const AlbumDocument &album, QString folder, QObject *parent = nullptr);
@@ -53,16 +55,21 @@ public:
     // Removes the copy; a copy being written is dropped.
     void discard();
 
-    // The copy a previous editor left in the folder, if any.
+    // A copy in the folder left by an editor that does not run any more
+    // (copies of running editors, here or on another host, are passed
+    // over), if any.
     static std::optional<Copy> leftBehind(const QString &folder);
     // At start: "The album ... was not saved when the editor last ended.
     // Recover it?" Yes opens the copy as the album it was (its path and
-    // type, modified); No deletes it.
+    // type, modified) and takes the work over; No deletes it. Nothing else
+    // is ever removed here.
     void offerRecovery(const CommandContext &context, FileCommands &files);
 
 private:
     const AlbumDocument &m_album;
     QString m_folder;
+    // This editor's own name in the folder: host, process, start.
+    QString m_id;
     QTimer m_timer;
     QThreadPool m_writer;
     // Guards the copy's files and the generation: a discard makes the

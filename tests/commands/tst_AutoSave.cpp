@@ -8,6 +8,9 @@
 #include "RecentAlbums.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSysInfo>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -161,20 +164,74 @@ private Q_SLOTS:
         QCOMPARE(other.prompts.texts().size(), 1);
     }
 
-    // An album never saved comes back nameless; an unreadable or foreign
-    // info file offers nothing.
+    // An album never saved comes back nameless. A copy whose info is
+    // missing or odd is offered as the type its extension says, never
+    // deleted unasked; an info file without a copy offers nothing.
     void namelessAlbumsAndBrokenCopies()
     {
         leaveCopyBehind(QString());
-        CommandFixture f;
-        AutoSave autosave(f.album, folder());
-        answerRecovery(f, autosave, UserPrompts::Answer::Yes);
-        QVERIFY(f.prompts.texts().value(0).startsWith(u"The album NoName was not saved"_s));
-        QVERIFY(f.album.filePath().isEmpty());
-        QCOMPARE(f.album.objectCount(), 2);
+        {
+            CommandFixture f;
+            AutoSave autosave(f.album, folder());
+            answerRecovery(f, autosave, UserPrompts::Answer::Yes);
+            QVERIFY(f.prompts.texts().value(0).startsWith(u"The album NoName was not saved"_s));
+            QVERIFY(f.album.filePath().isEmpty());
+            QCOMPARE(f.album.objectCount(), 2);
+            autosave.discard();
+        }
+        QVERIFY(filesLeft().isEmpty());
 
         writeFile(folder() + u"/album.ini"_s, "[Recovery]\nType=7\n");
         QVERIFY(!AutoSave::leftBehind(folder()));
+        // The older naming with an odd type, and a copy without its info.
+        leaveCopyBehind(u"/albums/Kept.mum"_s);
+        const QString copy = AutoSave::leftBehind(folder())->file;
+        QVERIFY(QFile::rename(copy, folder() + u"/album.mum"_s));
+        const auto odd = AutoSave::leftBehind(folder());
+        QVERIFY(odd);
+        QCOMPARE(odd->file, folder() + u"/album.mum"_s);
+        QCOMPARE(odd->type, AlbumType::Music);
+        QVERIFY(odd->original.isEmpty());
+        CommandFixture f;
+        AutoSave next(f.album, folder());
+        answerRecovery(f, next, UserPrompts::Answer::Yes);
+        QCOMPARE(f.album.objectCount(), 2);
+        QCOMPARE(f.album.albumType(), AlbumType::Music);
+    }
+
+    // Two editors of one user (two sessions sharing a home): the copy of
+    // one that still runs is neither offered to the other nor removed by
+    // it; once that editor is gone, it is offered.
+    void anotherRunningEditorsCopyIsLeftAlone()
+    {
+        QProcess running;
+        running.start(u"sleep"_s, {u"30"_s});
+        QVERIFY(running.waitForStarted());
+        QString host = QSysInfo::machineHostName();
+        host.replace(QRegularExpression(u"[^A-Za-z0-9.]"_s), u"_"_s);
+        const QString theirs = folder() + u"/album-"_s + host + u'-'
+            + QString::number(running.processId()) + u"-1700000000000.pvm"_s;
+        writeFile(theirs, "their unsaved work");
+        writeFile(folder() + u"/album-other.host-42-1700000000000.pvm"_s, "a second host's");
+        CommandFixture f;
+        makeAlbum(f, u"/albums/Mine.mum"_s);
+        {
+            AutoSave mine(f.album, folder());
+            QVERIFY(!AutoSave::leftBehind(folder()));
+            mine.offerRecovery(f.context, f.files);
+            QVERIFY(f.prompts.texts().isEmpty());
+            mine.saveNow();
+            mine.wait();
+            QCOMPARE(filesLeft().size(), 4);
+            mine.discard();
+        }
+        QCOMPARE(readFile(theirs), QByteArray("their unsaved work"));
+        QCOMPARE(filesLeft().size(), 2);
+        running.kill();
+        QVERIFY(running.waitForFinished());
+        const auto orphaned = AutoSave::leftBehind(folder());
+        QVERIFY(orphaned);
+        QCOMPARE(orphaned->file, theirs);
     }
 };
 
