@@ -7,6 +7,7 @@
 #include "EditorSettings.h"
 #include "FileCommands.h"
 #include "MediaClass.h"
+#include "ProcessIdentity.h"
 #include "RecentAlbums.h"
 #include "WholeFile.h"
 #include "XdgFolder.h"
@@ -16,17 +17,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QSysInfo>
 
 #include <atomic>
-
-#if defined(Q_OS_UNIX)
-#include <cerrno>
-#include <csignal>
-#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -62,10 +56,8 @@ QString editorId()
     for (qint64 seen = last.load(); !last.compare_exchange_weak(seen, std::max(start, seen + 1));)
         ;
     start = last.load();
-    QString host = QSysInfo::machineHostName();
-    host.replace(QRegularExpression(u"[^A-Za-z0-9.]"_s), u"_"_s);
-    return host + u'-' + QString::number(QCoreApplication::applicationPid()) + u'-'
-        + QString::number(start);
+    return ProcessIdentity::hostName() + u'-' + QString::number(QCoreApplication::applicationPid())
+        + u'-' + QString::number(start);
 }
 
 // Whether the editor that wrote the copy named by `id` still runs: the
@@ -77,18 +69,10 @@ bool ownerRuns(const QString &id)
     const QStringList parts = id.split(u'-');
     if (parts.size() < 3)
         return false;
-    QString host = QSysInfo::machineHostName();
-    host.replace(QRegularExpression(u"[^A-Za-z0-9.]"_s), u"_"_s);
-    if (parts.mid(0, parts.size() - 2).join(u'-') != host)
+    if (parts.mid(0, parts.size() - 2).join(u'-') != ProcessIdentity::hostName())
         return true;
     const qint64 pid = parts[parts.size() - 2].toLongLong();
-    if (pid <= 0 || pid == QCoreApplication::applicationPid())
-        return false;
-#if defined(Q_OS_UNIX)
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
-#else
-    return true;
-#endif
+    return pid != QCoreApplication::applicationPid() && ProcessIdentity::runs(pid);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "VideoRenderer.h"
 
 #include "AudioReader.h"
+#include "ProcessIdentity.h"
 #include "SlideshowFrames.h"
 #include "SoundMixer.h"
 
@@ -15,10 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-
-#if defined(Q_OS_UNIX)
-#include <csignal>
-#endif
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -97,11 +94,8 @@ void removeAbandoned(const QString &folder, const QString &prefix)
         const qint64 pid = name.mid(prefix.size()).section(u'-', 0, 0).toLongLong(&isNumber);
         if (!isNumber || pid <= 0)
             continue;
-#if defined(Q_OS_UNIX)
-        if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH)
-            continue;
-        QFile::remove(folder + u'/' + name);
-#endif
+        if (!ProcessIdentity::runs(pid))
+            QFile::remove(folder + u'/' + name);
     }
 }
 

@@ -5,12 +5,11 @@
 
 #include "AutoSave.h"
 #include "CommandFixture.h"
+#include "ProcessIdentity.h"
 #include "RecentAlbums.h"
 
 #include <QDir>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QSysInfo>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -207,9 +206,7 @@ private Q_SLOTS:
         QProcess running;
         running.start(u"sleep"_s, {u"30"_s});
         QVERIFY(running.waitForStarted());
-        QString host = QSysInfo::machineHostName();
-        host.replace(QRegularExpression(u"[^A-Za-z0-9.]"_s), u"_"_s);
-        const QString theirs = folder() + u"/album-"_s + host + u'-'
+        const QString theirs = folder() + u"/album-"_s + ProcessIdentity::hostName() + u'-'
             + QString::number(running.processId()) + u"-1700000000000.pvm"_s;
         writeFile(theirs, "their unsaved work");
         writeFile(folder() + u"/album-other.host-42-1700000000000.pvm"_s, "a second host's");
